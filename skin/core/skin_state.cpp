@@ -1,0 +1,13 @@
+#include "skin/core/skin_state.h"
+
+namespace skin {
+
+Globals& State() {
+    static Globals globals;
+    return globals;
+}
+
+void CreateWindowTable() {}
+void ReleaseSkinData() {}
+
+}  // namespace skin
