@@ -22,11 +22,21 @@ std::string RunDirectory() {
 }
 
 std::string ReadEnvironment(const char* name) {
-    DWORD n = GetEnvironmentVariableA(name, nullptr, 0);
+    // Read as UTF-16 and convert: Wine's ANSI variant cuts double-byte values short.
+    int nameLen = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
+    if (nameLen <= 0) return {};
+    std::wstring wideName(nameLen, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, name, -1, wideName.data(), nameLen);
+    DWORD n = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
     if (n == 0) return {};
-    std::string value(n, '\0');
-    n = GetEnvironmentVariableA(name, value.data(), n);
-    value.resize(n);
+    std::wstring wide(n, L'\0');
+    n = GetEnvironmentVariableW(wideName.c_str(), wide.data(), n);
+    if (n == 0) return {};
+    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(n), nullptr, 0,
+                                    nullptr, nullptr);
+    std::string value(bytes, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(n), value.data(), bytes, nullptr,
+                        nullptr);
     return value;
 }
 

@@ -1,0 +1,168 @@
+// The button's brightness restore and the working-set trim, with the probe standing
+// in for the helper programs, and the real helpers' own contracts.
+#include <gtest/gtest.h>
+
+#include "app/brightness.h"
+#include "app/runtime.h"
+#include "app/trim.h"
+#include "tests/app/app_test_util.h"
+
+using namespace app;
+using namespace apptest;
+using testing_support::FileExistsAt;
+using testing_support::TempDir;
+
+namespace {
+
+// A folder whose name has a space and Chinese characters, with a decoy "my.exe"
+// beside it: an unquoted command line "...\my dir\..." would start the decoy.
+struct SpacedFolder {
+    TempDir root{"tovik act"};
+    std::string dir = root.file("my dir 亮度");
+    SpacedFolder() {
+        CreateDirectoryA(dir.c_str(), nullptr);
+        CopyFileA(ProbePath().c_str(), root.file("my.exe").c_str(), FALSE);
+    }
+    ~SpacedFolder() {
+        RemoveDirectoryA(dir.c_str());  // TempDir removes only its own files
+    }
+};
+
+}  // namespace
+
+TEST(RestoreBrightness, WritesRunsAndDeletesTheHelperInAFolderWithASpace) {
+    SpacedFolder folder;
+    TempDir records;
+    ProbeOutput out(records.file("gamma.txt"));
+    RestoreBrightnessIn(folder.dir, ProbeSpan());
+
+    ProbeRecord r = out.Read();
+    ASSERT_TRUE(r.present) << "the helper did not run";
+    const std::string toolPath = folder.dir + kGammaToolName;
+    EXPECT_EQ(r.modulePath, toolPath) << "the wrong program ran";
+    EXPECT_EQ(r.commandLine, "\"" + toolPath + "\"");
+    EXPECT_EQ(r.showWindow, unsigned(SW_SHOWNORMAL));
+    EXPECT_FALSE(FileExistsAt(toolPath)) << "the helper file was left behind";
+}
+
+TEST(RestoreBrightness, FolderThatCannotBeWrittenIsSilent) {
+    const std::string ro = ReadOnlyDir();
+    ASSERT_FALSE(ro.empty()) << "run through with_readonly_dir.sh";
+    RestoreBrightnessIn(ro, ProbeSpan());
+    EXPECT_FALSE(FileExistsAt(ro + kGammaToolName));
+    // A second click tries again, just as quietly.
+    RestoreBrightnessIn(ro, ProbeSpan());
+}
+
+TEST(RestoreBrightness, HelperStillRunningKeepsItsFileUntilTheNextClick) {
+    TempDir dir;
+    TempDir records;
+    ProbeOutput out(records.file("slow.txt"));
+    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", "2500");
+    RestoreBrightnessIn(dir.path(), ProbeSpan());
+    const std::string toolPath = dir.path() + kGammaToolName;
+    EXPECT_TRUE(FileExistsAt(toolPath)) << "a running program cannot be deleted";
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return out.Read().present; }, 10000));
+    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", nullptr);
+    Sleep(200);
+    RestoreBrightnessIn(dir.path(), ProbeSpan());
+    EXPECT_FALSE(FileExistsAt(toolPath));
+}
+
+TEST(TrimWorkingSet, WritesOnlyWhenMissingRunsHiddenWithPidAndWaits) {
+    SpacedFolder windows;
+    TempDir records;
+    ProbeOutput out(records.file("trim.txt"));
+    const std::string toolPath = windows.dir + kTrimToolName;
+
+    TrimWorkingSetWith(windows.dir, ProbeSpan());
+    ProbeRecord r = out.Read();  // no polling: the trim waits for the helper to exit
+    ASSERT_TRUE(r.present);
+    EXPECT_EQ(r.modulePath, toolPath);
+    EXPECT_EQ(r.commandLine, "\"" + toolPath + "\" " + std::to_string(GetCurrentProcessId()));
+    EXPECT_EQ(r.showWindow, unsigned(SW_HIDE));
+    EXPECT_EQ(testing_support::ReadFileBytes(toolPath), ProbeImage()) << "written once, kept";
+
+    // An existing file is reused as it is, never overwritten.
+    std::vector<unsigned char> marked = ProbeImage();
+    marked.push_back('!');
+    HANDLE h = CreateFileA(toolPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    SetFilePointer(h, 0, nullptr, FILE_END);
+    DWORD n;
+    WriteFile(h, "!", 1, &n, nullptr);
+    CloseHandle(h);
+    DeleteFileA(out.path().c_str());
+    TrimWorkingSetWith(windows.dir, {reinterpret_cast<const unsigned char*>("junk"), 4});
+    EXPECT_TRUE(out.Read().present) << "the kept file runs again";
+    EXPECT_EQ(testing_support::ReadFileBytes(toolPath), marked);
+    DeleteFileA(toolPath.c_str());
+}
+
+TEST(TrimWorkingSet, UnwritableOrOddWindowsDirectoryIsSilent) {
+    const std::string ro = ReadOnlyDir();
+    ASSERT_FALSE(ro.empty()) << "run through with_readonly_dir.sh";
+    TrimWorkingSetWith(ro, ProbeSpan());
+    EXPECT_FALSE(FileExistsAt(ro + kTrimToolName));
+    TrimWorkingSetWith(ro + "\\does not exist", ProbeSpan());
+
+    // Unset windir: the path becomes "\empty.exe" on the current drive.
+    char oldCwd[MAX_PATH], oldWindir[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, oldCwd);
+    GetEnvironmentVariableA("windir", oldWindir, MAX_PATH);
+    SetCurrentDirectoryA("C:\\");
+    SetEnvironmentVariableA("windir", nullptr);
+    bool existed = FileExistsAt("C:\\empty.exe");
+    TrimWorkingSet();
+    EXPECT_TRUE(FileExistsAt("C:\\empty.exe"));
+    if (!existed) DeleteFileA("C:\\empty.exe");
+    SetEnvironmentVariableA("windir", oldWindir);
+    SetCurrentDirectoryA(oldCwd);
+}
+
+TEST(TrimTool, ExitCodesForGoodAndBadArguments) {
+    TempDir dir;
+    const std::string tool = dir.file("empty.exe");
+    ASSERT_TRUE(WriteBytesToFile(tool, {res::empty_exe}));
+    const std::string pid = std::to_string(GetCurrentProcessId());
+    struct Case {
+        std::string args;
+        bool ok;
+    } cases[] = {{pid, true},      {"", false},        {"abc", false}, {"-1", false},
+                 {"12x", false},   {"0", false},       {"99999999999", false},
+                 {"4000000000", false} /* no such process */, {pid + " 1", false}};
+    for (const Case& c : cases) {
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        si.dwFlags = STARTF_USESHOWWINDOW;
+        si.wShowWindow = SW_HIDE;
+        PROCESS_INFORMATION pi{};
+        std::string line = "\"" + tool + "\" " + c.args;
+        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
+                                   CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi));
+        WaitForSingleObject(pi.hProcess, 10000);
+        DWORD code = 259;
+        GetExitCodeProcess(pi.hProcess, &code);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+        EXPECT_EQ(code == 0, c.ok) << "args '" << c.args << "' exit " << code;
+        EXPECT_LT(code, 256u) << "crashed: args '" << c.args << "'";
+    }
+}
+
+TEST(EmbeddedHelpers, AreWindowsProgramsOfTheRightSubsystem) {
+    struct Case {
+        const char* name;
+        res::ByteSpan image;
+        WORD subsystem;
+    } cases[] = {{"gamma reset", res::gamma_reset_exe, IMAGE_SUBSYSTEM_WINDOWS_GUI},
+                 {"working set", res::empty_exe, IMAGE_SUBSYSTEM_WINDOWS_CUI}};
+    for (const Case& c : cases) {
+        ASSERT_GT(c.image.size, sizeof(IMAGE_DOS_HEADER)) << c.name;
+        auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(c.image.data);
+        ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE) << c.name;
+        auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(c.image.data + dos->e_lfanew);
+        EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386) << c.name;
+        EXPECT_EQ(nt->OptionalHeader.Subsystem, c.subsystem) << c.name;
+    }
+}

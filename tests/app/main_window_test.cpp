@@ -1,0 +1,155 @@
+// The main window as a user gets it: geometry, styles, texts, the label's look,
+// Esc, and the start-up values and icon.
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/startup.h"
+#include "skin/core/skin_state.h"
+#include "tests/support/win_test.h"
+
+using namespace app;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hwnd_ = CreateMainWindow(GetModuleHandleA(nullptr));
+        ASSERT_NE(hwnd_, nullptr);
+        ShowWindow(hwnd_, SW_SHOWNORMAL);
+        UpdateWindow(hwnd_);
+        testing_support::PumpUntilIdle();
+    }
+    void TearDown() override {
+        if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+        // Swallow the WM_QUIT that the destroyed main window posts.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+    HWND hwnd_ = nullptr;
+};
+
+std::string WindowText(HWND hwnd) {
+    char buf[512];
+    int n = GetWindowTextA(hwnd, buf, sizeof buf);
+    return std::string(buf, n);
+}
+
+RECT ChildRect(HWND parent, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace
+
+TEST(MainWindowLayout, CentredOnTheScreen) {
+    POINT p = CentredPosition(1024, 768);
+    EXPECT_EQ(p.x, 382);
+    EXPECT_EQ(p.y, 309);
+}
+
+TEST_F(MainWindowTest, BorderlessOuterEqualsClientAndCentred) {
+    RECT outer, client;
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    EXPECT_EQ(outer.right - outer.left, 260);
+    EXPECT_EQ(outer.bottom - outer.top, 150);
+    EXPECT_EQ(client.right, 260);
+    EXPECT_EQ(client.bottom, 150);
+    POINT want = CentredPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(outer.left, want.x);
+    EXPECT_EQ(outer.top, want.y);
+
+    LONG style = GetWindowLongA(hwnd_, GWL_STYLE), ex = GetWindowLongA(hwnd_, GWL_EXSTYLE);
+    for (LONG absent : {WS_CAPTION, WS_THICKFRAME, WS_BORDER, WS_MINIMIZEBOX, WS_MAXIMIZEBOX})
+        EXPECT_EQ(style & absent, 0) << std::hex << absent;
+    EXPECT_TRUE(ex & WS_EX_APPWINDOW) << "not in the taskbar";
+    EXPECT_FALSE(ex & WS_EX_TOPMOST);
+    EXPECT_EQ(WindowText(hwnd_), kMainTitle);
+}
+
+TEST_F(MainWindowTest, LabelAndButtonAtTheirPlacesWithTheirTexts) {
+    HWND label = LabelWindow(), button = ButtonWindow();
+    ASSERT_TRUE(IsWindow(label));
+    ASSERT_TRUE(IsWindow(button));
+    struct Case {
+        HWND hwnd;
+        Box box;
+    } cases[] = {{label, kLabelBox}, {button, kButtonBox}};
+    for (const Case& c : cases) {
+        RECT r = ChildRect(hwnd_, c.hwnd);
+        EXPECT_EQ(r.left, c.box.left);
+        EXPECT_EQ(r.top, c.box.top);
+        EXPECT_EQ(r.right - r.left, c.box.width);
+        EXPECT_EQ(r.bottom - r.top, c.box.height);
+    }
+    EXPECT_EQ(WindowText(button), "亮度恢复");
+    EXPECT_EQ(std::strlen(kButtonCaption), 8u);  // GBK: two bytes a character
+    std::string text = WindowText(label);
+    EXPECT_EQ(text.size(), 89u);
+    EXPECT_EQ(text.substr(0, 17), "Tovik屏幕亮度恢复");
+    EXPECT_EQ(text.find("\r\n\r\n解决Tovik崩溃，回到桌面亮度\r\n点击亮度恢复即可恢复\r\n\r\n"), 17u);
+    EXPECT_NE(text.back(), '\n');
+}
+
+TEST_F(MainWindowTest, LabelIsRedTextOverTheParentsBackground) {
+    HWND label = LabelWindow();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testing_support::PumpUntilIdle();
+    HDC dc = GetDC(label);
+    COLORREF background = GetSysColor(COLOR_BTNFACE);
+    int red = 0, back = 0, other = 0;
+    for (int y = 0; y < kLabelBox.height; y += 1)
+        for (int x = 0; x < kLabelBox.width; x += 1) {
+            COLORREF c = GetPixel(dc, x, y);
+            if (c == background) ++back;
+            else if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100) ++red;
+            else ++other;
+        }
+    ReleaseDC(label, dc);
+    EXPECT_GT(red, 300) << "no red text";
+    EXPECT_GT(back, kLabelBox.width * kLabelBox.height / 2) << "label has a background of its own";
+    // Clicks fall through to the window beneath (for dragging it).
+    EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, MAKELPARAM(400, 350)), HTTRANSPARENT);
+}
+
+TEST_F(MainWindowTest, EscapeClosesTheWindowAndEndsTheLoop) {
+    SetFocus(ButtonWindow());
+    PostMessageA(ButtonWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+    RunMessageLoop();  // returns only when the window is gone
+    EXPECT_FALSE(IsWindow(hwnd_));
+}
+
+TEST(StartUp, IconFallsBackToDefaultIconAndValuesAreSet) {
+    // This test program carries only "DEFAULT_ICON".
+    EXPECT_EQ(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(129)), nullptr);
+    EXPECT_NE(LoadAppIcon(GetModuleHandleA(nullptr)), nullptr);
+
+    StartUp();
+    const skin::Globals& g = skin::State();
+    EXPECT_NE(g.gdiplusToken, 0u);
+    EXPECT_NE(g.appIcon, nullptr);
+    EXPECT_EQ(g.accentColour, 0xDDCA22u);
+    EXPECT_EQ(g.controlBlendLevel, 160);
+    EXPECT_TRUE(g.firstSizePending && g.controlBackground && g.skinnerSwitchA && g.skinnerSwitchB);
+}
+
+TEST(StartUp, ProgramCarriesIcon129VersionAndAsInvokerManifest) {
+    std::string exe = testing_support::ExeDirectory() + "\\..\\..\\app\\" TOVIK_APP_EXE_NAME;
+    HMODULE m = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(m, nullptr) << exe;
+    EXPECT_NE(FindResourceA(m, MAKEINTRESOURCEA(129), RT_GROUP_ICON), nullptr);
+    EXPECT_NE(FindResourceA(m, MAKEINTRESOURCEA(1), RT_VERSION), nullptr);
+    HRSRC manifest = FindResourceA(m, MAKEINTRESOURCEA(1), RT_MANIFEST);
+    ASSERT_NE(manifest, nullptr);
+    auto text = static_cast<const char*>(LockResource(LoadResource(m, manifest)));
+    std::string xml(text, SizeofResource(m, manifest));
+    EXPECT_NE(xml.find("level=\"asInvoker\""), std::string::npos);
+    FreeLibrary(m);
+}
