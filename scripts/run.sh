@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds, and starts the program under Wine.
+# With a DISPLAY it opens the window there. Without one it uses the project's own
+# headless X server and runs a short demo: darken the display, screenshot the
+# window, click "亮度恢复", print the gamma ramp before and after.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$root/scripts/setup.sh"
+. "$root/scripts/env.sh"
+bash "$root/scripts/build.sh" --target TovikBrightness
+build="${TOVIK_BUILD_DIR:-$root/build}"
+exe="$build/app/TovikBrightness.exe"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  exec wine "$exe"
+fi
+
+DISPLAY="$(bash "$root/scripts/xserver.sh" start)"; export DISPLAY
+. "$root/scripts/wine_window.sh"
+out="${TOVIK_SHOT_DIR:-$build/screenshots}"
+mkdir -p "$out"
+xramp="$build/native/xramp"
+
+echo "darkening the display: xgamma -gamma 0.5"
+xgamma -gamma 0.5 >/dev/null 2>&1
+echo "ramp before:"; "$xramp" print
+wine "$exe" >/dev/null 2>&1 &
+pid=$!
+win="$(wait_window 60)" || { echo "the window did not appear" >&2; exit 1; }
+sleep 1
+read -r x y < <(window_origin "$win")
+import -window root -crop 260x150+"$x"+"$y" +repage "$out/window.png"
+import -window root "$out/screen.png"
+echo "screenshot: $out/window.png (whole screen: $out/screen.png)"
+echo "clicking 亮度恢复"
+click_restore_button "$win"
+sleep 2
+echo "ramp after:"; "$xramp" print
+"$xramp" check || true
+xdotool key Escape
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill "$pid" 2>/dev/null || true

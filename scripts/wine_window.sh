@@ -1,0 +1,30 @@
+# Functions for driving the program's window from the X side (sourced).
+# Needs DISPLAY, xdotool and the project's Wine environment.
+
+TOVIK_TITLE="Tovik崩溃桌面亮度恢复"
+
+# wait_window <seconds>: prints the X window id of the main window once mapped.
+wait_window() {
+  local limit=$(( ${1:-30} * 10 )) id=""
+  for _ in $(seq 1 "$limit"); do
+    id="$(xdotool search --onlyvisible --name "^${TOVIK_TITLE}\$" 2>/dev/null | head -1)"
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# window_origin <id>: prints "X Y" of the window's top-left on the screen.
+window_origin() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'
+}
+
+# click_restore_button <id>: a real mouse click in the middle of "亮度恢复"
+# (client 76,115, 109 x 31).
+click_restore_button() {
+  local x y
+  read -r x y < <(window_origin "$1")
+  xdotool mousemove --sync $((x + 76 + 54)) $((y + 115 + 15))
+  sleep 0.3
+  xdotool click 1
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# End to end: for each way of darkening the display, start the real program from
+# a folder whose path has a space and Chinese characters, click "亮度恢复" with the
+# mouse, and check from outside Wine that the X server's ramp is the identity again
+# and that no helper file is left in the folder.
+set -u
+exe="$1"; xramp="$2"
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+. "$root/scripts/env.sh"
+. "$root/scripts/wine_window.sh"
+
+fail() { echo "FAIL: $*"; exit 1; }
+[ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
+"$xramp" print >/dev/null || fail "this X server has no gamma ramp (it must be the Xorg dummy server)"
+
+work="$(mktemp -d /tmp/tovik-e2e.XXXXXX)"
+folder="$work/运行 目录 test"
+mkdir -p "$folder"
+cp "$exe" "$folder/Tovik 亮度.exe"
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  xgamma -gamma 1.0 >/dev/null 2>&1
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cases=("-gamma 0.5" "-rgamma 0.4 -ggamma 1.0 -bgamma 0.7" "-ggamma 0.3")
+passed=0
+for darken in "${cases[@]}"; do
+  echo "== xgamma $darken"
+  xgamma $darken >/dev/null 2>&1
+  "$xramp" check >/dev/null 2>&1 && fail "xgamma $darken did not change the ramp"
+
+  (cd / && exec wine "$folder/Tovik 亮度.exe") >/dev/null 2>&1 &
+  pid=$!
+  win="$(wait_window 60)" || fail "the window did not appear"
+  click_restore_button "$win"
+
+  ok=""
+  for _ in $(seq 1 100); do
+    "$xramp" check >/dev/null 2>&1 && { ok=1; break; }
+    sleep 0.1
+  done
+  [ -n "$ok" ] || { "$xramp" print; fail "ramp not restored after xgamma $darken"; }
+  "$xramp" print
+
+  sleep 0.5
+  left="$(find "$folder" -name '*.exe' ! -name 'Tovik 亮度.exe')"
+  [ -z "$left" ] || fail "helper left behind: $left"
+
+  xdotool key Escape   # keyboard focus follows the pointer, which is on the button
+  for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then fail "Esc did not close the program"; fi
+  wait "$pid"; pid=""
+  passed=$((passed + 1))
+done
+echo "$passed passed, 0 failed"
