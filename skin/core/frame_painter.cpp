@@ -1,0 +1,477 @@
+#include "skin/core/frame_painter.h"
+
+#include <algorithm>
+
+#include "gfx/gfx.h"
+#include "skin/core/gdi_guards.h"
+#include "skin/core/skin_state.h"
+#include "skin/window/window_table.h"
+
+namespace skin {
+namespace {
+
+using gp = Gdiplus::RectF;
+
+constexpr std::uint32_t kMagenta = 0xFFFF00FF;
+
+// A 32-bit top-down DIB section: what the frame and snapshots are drawn into.
+HBITMAP NewArgbBitmap(int width, int height) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = std::max(width, 1);
+    bi.bmiHeader.biHeight = -std::max(height, 1);
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+gfx::GfxBitmap* Decoded(std::shared_ptr<gfx::GfxBitmap>& cache, const Bytes& bytes) {
+    if (bytes.empty()) return nullptr;
+    if (!cache) {
+        cache = std::make_shared<gfx::GfxBitmap>();
+        cache->LoadFromBytes(bytes);
+    }
+    return cache->IsEmpty() ? nullptr : cache.get();
+}
+
+// Drops a snapshot DC: first bitmap back in, current one deleted, DC deleted.
+void DropSnapshot(HDC& dc, HBITMAP& first, HBITMAP& current) {
+    if (!dc) return;
+    SelectObject(dc, first);
+    if (current) DeleteObject(current);
+    DeleteDC(dc);
+    dc = nullptr;
+    first = current = nullptr;
+}
+
+void TakeSnapshot(HDC frame, HDC& dc, HBITMAP& first, HBITMAP& current, const IntRect& box) {
+    DropSnapshot(dc, first, current);
+    dc = CreateCompatibleDC(nullptr);
+    current = NewArgbBitmap(box.width, box.height);
+    first = static_cast<HBITMAP>(SelectObject(dc, current));
+    BitBlt(dc, 0, 0, box.width, box.height, frame, box.x, box.y, SRCCOPY);
+}
+
+void VerticalGradientFill(gfx::GfxGraphics& g, const gfx::GfxPath& path, float top, float bottom,
+                          std::uint32_t from, std::uint32_t to) {
+    gfx::GfxLinearGradientBrush brush;
+    brush.CreateLineBrush({0, top}, {0, bottom}, from, to);
+    g.FillPath(brush, path);
+}
+
+void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float h, float top,
+                          float bottom, std::uint32_t from, std::uint32_t to) {
+    gfx::GfxLinearGradientBrush brush;
+    brush.CreateLineBrush({0, top}, {0, bottom}, from, to);
+    g.FillRectangle(brush, x, y, w, h);
+}
+
+void DrawBackground(WindowRecord& r, gfx::GfxGraphics& g, int W, int H) {
+    g.Clear(kMagenta);
+    gfx::GfxPath clip;
+    clip.Create();
+    AddRoundRect(clip, 0, 0, static_cast<float>(W), static_cast<float>(H), 4);
+    g.SetClipPath(clip);
+    const bool own = !r.backgroundImage.empty();
+    gfx::GfxSolidBrush fill;
+    fill.Create(Argb(255, own ? r.backgroundAverage : State().mainColour));
+    g.FillPath(fill, clip);
+
+    gfx::GfxBitmap* picture = own ? Decoded(r.decodedBackground, r.backgroundImage) : SkinImage();
+    if (picture) {
+        const int mode = own ? r.backgroundMode : State().imageMode;
+        const int iw = picture->GetWidth(), ih = picture->GetHeight();
+        switch (mode) {
+            case 0: g.DrawImageStretchedI(*picture, 0, 0, iw, ih); break;
+            case 1: g.DrawImageStretchedI(*picture, W - iw, 0, iw, ih); break;
+            case 2: g.DrawImageStretchedI(*picture, (W - iw) / 2, (H - ih) / 2, iw, ih); break;
+            case 3: g.DrawImageStretchedI(*picture, 0, 0, W, H); break;
+            default: {
+                // Tiled across, every other copy mirrored so the seams match.
+                gfx::GfxBitmap strip;
+                if (iw > 0 && strip.Create(W, ih, PixelFormat32bppARGB)) {
+                    gfx::GfxGraphics sg;
+                    sg.FromImage(strip);
+                    bool mirrored = false;
+                    for (int x = 0; x < W; x += iw, mirrored = !mirrored) {
+                        if (mirrored) {
+                            const Gdiplus::Point pts[] = {{x + iw, 0}, {x, 0}, {x + iw, ih}};
+                            sg.DrawImagePointsI(*picture, pts);
+                        } else {
+                            sg.DrawImageStretchedI(*picture, x, 0, iw, ih);
+                        }
+                    }
+                    sg.Delete();
+                    g.DrawImageStretchedI(strip, 0, 0, W, ih);
+                }
+            }
+        }
+    }
+    if (r.captionOption) {
+        VerticalGradientRect(g, 0, 0, static_cast<float>(W), static_cast<float>(r.captionHeight), 0,
+                             static_cast<float>(r.captionHeight), Argb(150, 0xFFFFFF),
+                             Argb(0, 0xFFFFFF));
+    }
+}
+
+void DrawBorder(gfx::GfxGraphics& g, int W, int H) {
+    gfx::GfxPath outer, inner;
+    outer.Create();
+    inner.Create();
+    AddRoundRect(outer, 0, 0, static_cast<float>(W - 1), static_cast<float>(H - 1), 7);
+    AddRoundRect(inner, 1, 1, static_cast<float>(W - 3), static_cast<float>(H - 3), 6);
+    gfx::GfxPen dark, light;
+    dark.Create(Argb(180, 0x000000), 2);
+    light.Create(Argb(180, 0xFFFFFF), 1);
+    g.DrawPath(dark, outer);
+    g.DrawPath(light, inner);
+}
+
+// A graphics on the frame DC for a partial redraw, when the caller has none.
+struct FrameGraphics {
+    gfx::GfxGraphics own;
+    gfx::GfxGraphics* g;
+    FrameGraphics(HDC frame, gfx::GfxGraphics* given, bool smooth) : g(given) {
+        if (!g) {
+            own.CreateFromHDC(frame);
+            if (smooth) own.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+            g = &own;
+        }
+    }
+};
+
+IntRect ButtonBox(const WindowRecord& r, const CaptionButton& b) {
+    return {static_cast<int>(b.hit.x) - 1, r.stripY + 1, b.width, b.height};
+}
+
+gfx::GfxBitmap* ButtonImage(WindowRecord& r, CaptionButton& b) {
+    if (b.command == kMaximize && r.maximized && !b.secondImage.empty())
+        return Decoded(b.decodedSecond, b.secondImage);
+    return Decoded(b.decoded, b.image);
+}
+
+void CopyToScreen(HWND window, const IntRect& box, HDC frame, bool withoutChildren) {
+    HDC dc = withoutChildren ? WindowDcWithoutChildren(window, nullptr, false) : GetDC(window);
+    BitBlt(dc, box.x, box.y, box.width, box.height, frame, box.x, box.y, SRCCOPY);
+    ReleaseDC(window, dc);
+}
+
+void Separator(gfx::GfxGraphics& g, const WindowRecord& r, float x, int alpha) {
+    gfx::GfxLinearGradientBrush brush;
+    brush.CreateLineBrush({0, static_cast<float>(r.stripY)},
+                          {0, static_cast<float>(r.stripY + r.stripHeight - 3)},
+                          Argb(alpha, 0x000000), Argb(0, 0x000000));
+    gfx::GfxPen pen;
+    pen.CreateFromBrush(brush, 1);
+    g.DrawLine(pen, x, static_cast<float>(r.stripY + 1), x,
+               static_cast<float>(r.stripY + r.stripHeight - 4));
+}
+
+}  // namespace
+
+void AddRoundRect(gfx::GfxPath& p, float x, float y, float w, float h, float d) {
+    d = std::clamp(d, 1.0f, 100.0f);
+    p.AddPathArc(x + w - d, y, d, d, 270, 90);
+    p.AddPathArc(x + w - d - 1, y + h - d - 1, d + 1, d + 1, 0, 90);
+    p.AddPathArc(x, y + h - d, d, d, 90, 90);
+    p.AddPathArc(x, y, d, d, 180, 90);
+    p.ClosePathFigure();
+}
+
+void AddTopRoundedOutline(gfx::GfxPath& p, float x, float y, float w, float h, float d) {
+    p.AddPathLine(x, y + h, x, y + d);
+    p.AddPathArc(x, y, d, d, 180, 90);
+    p.AddPathLine(x + d, y, x + w - d, y);
+    p.AddPathArc(x + w - d, y, d, d, 270, 90);
+    p.AddPathLine(x + w, y + d, x + w, y + h);
+}
+
+void AddTopRightRoundedOutline(gfx::GfxPath& p, float x, float y, float w, float h, float d) {
+    p.AddPathLine(x, y + h, x, y);
+    p.AddPathLine(x, y, x + w - d, y);
+    p.AddPathArc(x + w - d, y, d, d, 270, 90);
+    p.AddPathLine(x + w, y + d, x + w, y + h);
+}
+
+void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::RectF& rect,
+                  COLORREF colour, COLORREF halo, float o, const std::string& face, int style,
+                  float size, int hAlign, int vAlign) {
+    gfx::GfxFont font;
+    if (!font.Create(face, size, style)) return;  // a missing font leaves the text out
+    gfx::GfxStringFormat format;
+    format.Create();
+    format.SetAlign(static_cast<Gdiplus::StringAlignment>(hAlign));
+    format.SetLineAlign(static_cast<Gdiplus::StringAlignment>(vAlign));
+    gfx::GfxSolidBrush brush;
+    brush.Create(Argb(150, halo));
+    const float offsets[4][2] = {{o, 0}, {-o, 0}, {0, o}, {0, -o}};
+    for (const auto& d : offsets) {
+        g.DrawString(text, font, brush, {rect.X + d[0], rect.Y + d[1], rect.Width, rect.Height},
+                     &format);
+    }
+    brush.SetColor(Argb(255, colour));
+    g.DrawString(text, font, brush, rect, &format);
+}
+
+void ApplyWindowShape(HWND window) {
+    SetWindowRgn(window, nullptr, TRUE);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+    RECT rc;
+    GetClientRect(window, &rc);
+    // The region belongs to the window from here on.
+    SetWindowRgn(window, CreateRoundRectRgn(0, 0, rc.right + 1, rc.bottom + 1, 5, 5), TRUE);
+}
+
+void FullFrameRender(int index, HDC, bool present) {
+    WindowRecord* r = Table().At(index);
+    if (!r) return;
+    RECT rc;
+    GetClientRect(r->window, &rc);
+    const int W = rc.right, H = rc.bottom;
+    ApplyWindowShape(r->window);
+    r = Table().At(index);  // the shape change sends messages; the record stays put
+    if (!r) return;
+    if (!r->frameDc) r->frameDc = CreateCompatibleDC(nullptr);
+
+    HBITMAP frame = NewArgbBitmap(W, H);
+    HGDIOBJ displaced = SelectObject(r->frameDc, frame);
+    if (!GetIntProp(r->window, prop::kFrameFirstBitmap))
+        SetIntProp(r->window, prop::kFrameFirstBitmap, reinterpret_cast<std::intptr_t>(displaced));
+    else
+        DeleteObject(displaced);
+    SetIntProp(r->window, prop::kFrameBitmap, reinterpret_cast<std::intptr_t>(frame));
+
+    gfx::GfxGraphics g;
+    g.CreateFromHDC(r->frameDc);
+    DrawBackground(*r, g, W, H);
+    if (r->dragOption) DrawBorder(g, W, H);
+    g.Flush(Gdiplus::FlushIntentionSync);
+
+    TakeSnapshot(r->frameDc, r->captionDc, r->captionFirstBitmap, r->captionBitmap,
+                 {0, 0, W, r->captionHeight});
+    TakeSnapshot(r->frameDc, r->barDc, r->barFirstBitmap, r->barBitmap, r->bottomBar);
+
+    if (r->dragOption) {
+        if (r->drawCaptionTitle) DrawCaptionTitle(index, &g, true);
+        g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+        for (int p = 2; p <= r->CaptionButtonCount(); ++p)
+            DrawCaptionButton(index, p, &g, true, false);
+        g.SetSmoothingMode(Gdiplus::SmoothingModeDefault);
+    }
+    if (r->bottomBarHeight > 0)
+        for (int n = 1; n <= static_cast<int>(r->panelRects.size()); ++n) DrawPanel(index, &g, true, n);
+    g.Delete();
+
+    if (present) {
+        HDC dc = WindowDcWithoutChildren(r->window, nullptr, false);
+        BitBlt(dc, 0, 0, W, H, r->frameDc, 0, 0, SRCCOPY);
+        ReleaseDC(r->window, dc);
+        r->frameDirty = false;
+        if (!State().firstSizePending) RefreshSkinnedChildren(index);
+    } else {
+        r->frameDirty = false;
+    }
+}
+
+void FastFrameCopy(int index, HDC dc) {
+    WindowRecord* r = Table().At(index);
+    if (!r || !r->frameDc) return;
+    RECT wr;
+    GetWindowRect(r->window, &wr);
+    WindowDcWithoutChildren(r->window, dc, true);
+    BitBlt(dc, 0, 0, wr.right - wr.left, wr.bottom - wr.top, r->frameDc, 0, 0, SRCCOPY);
+}
+
+void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
+                      std::optional<std::string> text) {
+    WindowRecord* r = Table().At(index);
+    if (!r || !r->frameDc) return;
+    RECT rc;
+    GetClientRect(r->window, &rc);
+    const int B = kResizeBorder;
+    const IntRect box{B + 6, B + 1, rc.right - r->stripWidth - 10 - 2 * B, 32};
+    FrameGraphics fg(r->frameDc, insideRender ? graphics : nullptr, false);
+    if (!insideRender) {
+        BitBlt(r->frameDc, box.x, box.y, box.width, box.height, r->captionDc, box.x, box.y, SRCCOPY);
+    }
+    fg.g->Flush(Gdiplus::FlushIntentionSync);
+    if (State().appIcon)
+        DrawIconEx(r->frameDc, box.x, box.y, State().appIcon, 17, 17, 0, nullptr, DI_NORMAL);
+    std::string title;
+    if (text) {
+        title = *text;
+    } else {
+        std::string buf(static_cast<std::size_t>(GetWindowTextLengthA(r->window)) + 1, '\0');
+        buf.resize(static_cast<std::size_t>(GetWindowTextA(r->window, buf.data(), static_cast<int>(buf.size()))));
+        title = std::move(buf);
+    }
+    DrawHaloText(*fg.g,
+                 title,
+                 {static_cast<float>(box.x + 20), static_cast<float>(box.y + 2),
+                  static_cast<float>(box.width), 32},
+                 r->titleColour, r->titleShadowColour, 1, r->titleFontName,
+                 r->titleFontOption ? Gdiplus::FontStyleBold : 0,
+                 static_cast<float>(r->titleFontSize));
+    if (!insideRender) {
+        fg.g->Flush(Gdiplus::FlushIntentionSync);
+        CopyToScreen(r->window, box, r->frameDc, true);
+    }
+}
+
+void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool insideRender,
+                       bool pressed, std::optional<int> alpha) {
+    WindowRecord* r = Table().At(index);
+    if (!r || !r->frameDc || position < 2) return;
+    CaptionButton* b = r->CaptionAt(position);
+    if (!b) return;
+    const IntRect box = ButtonBox(*r, *b);
+    const float x = static_cast<float>(box.x), y = static_cast<float>(box.y);
+    const float w = static_cast<float>(box.width), h = static_cast<float>(box.height);
+    const bool close = b->command == kClose;
+    // The gloss reaches one pixel past each side of the box; restoring (and later
+    // copying) that wider box keeps repeated redraws from piling gloss up there.
+    const IntRect wide{box.x - 1, box.y, box.width + 2, box.height};
+
+    if (pressed) {
+        FrameGraphics fg(r->frameDc, nullptr, false);
+        BitBlt(r->frameDc, wide.x, wide.y, wide.width, wide.height, r->captionDc, wide.x, wide.y,
+               SRCCOPY);
+        gfx::GfxPath shape;
+        shape.Create();
+        if (close) AddTopRightRoundedOutline(shape, x, y, w, h, 5);
+        else shape.AddPathRectangle(x, y, w, h);
+        VerticalGradientFill(*fg.g, shape, y, y + h,
+                             close ? Argb(255, 0x0000FF) : Argb(80, 0x000000),
+                             close ? Argb(30, 0xFFFFFF) : Argb(5, 0xFFFFFF));
+        if (gfx::GfxBitmap* image = ButtonImage(*r, *b))
+            fg.g->DrawImageStretched(*image, x, y, w - 1, h);
+        fg.g->Flush(Gdiplus::FlushIntentionSync);
+        CopyToScreen(r->window, wide, r->frameDc, false);
+        return;
+    }
+
+    FrameGraphics fg(r->frameDc, insideRender ? graphics : nullptr, true);
+    gfx::GfxGraphics& g = *fg.g;
+    if (!insideRender) {
+        BitBlt(r->frameDc, wide.x, wide.y, wide.width, wide.height, r->captionDc, wide.x, wide.y,
+               SRCCOPY);
+    }
+    const int a = alpha.value_or(0);
+    if (a > 0) {  // at alpha 0 every layer of the highlight is invisible
+        gfx::GfxPath top;
+        top.Create();
+        AddTopRoundedOutline(top, x, y, w, h, 1);
+        VerticalGradientFill(g, top, y, y + h, Argb(a / 5, 0x000000), Argb(0, 0xFFFFFF));
+        gfx::GfxPath accentShape;
+        accentShape.Create();
+        if (close) AddTopRightRoundedOutline(accentShape, x, y, w, h, 5);
+        else AddTopRoundedOutline(accentShape, x, y, w, h, 1);
+        VerticalGradientFill(g, accentShape, y, y + h,
+                             Argb(a, close ? 0x0000FF : State().accentColour), Argb(0, 0xFFFFFF));
+        gfx::GfxPath outline;
+        outline.Create();
+        if (close) AddTopRightRoundedOutline(outline, x, y, w, h, 5);
+        else AddTopRoundedOutline(outline, x, y, w - 1, static_cast<float>(static_cast<int>(h * 0.8f)), 1);
+        gfx::GfxLinearGradientBrush edge;
+        edge.CreateLineBrush({0, y}, {0, y + h}, Argb(static_cast<int>(a * 0.8), 0xFFFFFF),
+                             Argb(0, 0xFFFFFF));
+        gfx::GfxPen pen;
+        pen.CreateFromBrush(edge, 1);
+        g.DrawPath(pen, outline);
+    }
+    VerticalGradientRect(g, x - 1, y, w + 1, h - 1, y, y + h - 1, Argb(50, 0xFFFFFF),
+                         Argb(0, 0x000000));
+    if (gfx::GfxBitmap* image = ButtonImage(*r, *b)) g.DrawImageStretched(*image, x, y, w, h);
+
+    Separator(g, *r, b->hit.x - 2, position == 2 ? 100 : 60);
+    if (CaptionButton* next = r->CaptionAt(position + 1)) Separator(g, *r, next->hit.x - 2, 60);
+
+    if (!insideRender) {
+        g.Flush(Gdiplus::FlushIntentionSync);
+        CopyToScreen(r->window, wide, r->frameDc, true);
+    }
+}
+
+void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int number) {
+    WindowRecord* r = Table().At(index);
+    if (!r || !r->frameDc || number < 1 || number > static_cast<int>(r->panelRects.size()) ||
+        number > static_cast<int>(r->panels.size()))
+        return;
+    const IntRect rect = r->panelRects[static_cast<std::size_t>(number - 1)];
+    const Panel& panel = r->panels[static_cast<std::size_t>(number - 1)];
+    FrameGraphics fg(r->frameDc, insideRender ? graphics : nullptr, false);
+    gfx::GfxGraphics& g = *fg.g;
+    if (!insideRender) {
+        BitBlt(r->frameDc, rect.x, rect.y, rect.width, rect.height, r->barDc,
+               rect.x - r->bottomBar.x, rect.y - r->bottomBar.y, SRCCOPY);
+    }
+    const float x = static_cast<float>(rect.x), y = static_cast<float>(rect.y);
+    const float w = static_cast<float>(rect.width), h = static_cast<float>(rect.height);
+    VerticalGradientRect(g, x, y, w, h, y, y + h, Argb(60, 0xFFFFFF), Argb(10, 0xFFFFFF));
+
+    if (!panel.text.empty() || !panel.image.empty()) {
+        gfx::GfxSolidBrush brush;
+        brush.Create(Argb(255, static_cast<COLORREF>(panel.option)));
+        gfx::GfxFont font;
+        const bool haveFont =
+            font.Create(r->barFontName, static_cast<float>(r->barFontSize), 0, Gdiplus::UnitPixel);
+        gfx::GfxStringFormat format;
+        format.Create();
+        Gdiplus::RectF layout{x + 3, y + (h - 12) / 2, w, h};
+        if (!panel.image.empty()) {
+            gfx::GfxBitmap image;
+            if (image.LoadFromBytes(panel.image)) {
+                const int iw = image.GetWidth(), ih = image.GetHeight();
+                g.DrawImageStretchedI(image, rect.x + 2, rect.y + (rect.height - ih) / 2, iw, ih);
+                layout = {x + iw + 5, y + (h - 12) / 2, w - iw - 5, h};
+            }
+        }
+        if (haveFont && !panel.text.empty()) g.DrawString(panel.text, font, brush, layout, &format);
+    }
+    if (!insideRender) {
+        g.Flush(Gdiplus::FlushIntentionSync);
+        CopyToScreen(r->window, rect, r->frameDc, false);
+    }
+}
+
+HDC WindowDcWithoutChildren(HWND window, HDC dc, bool useGiven) {
+    if (!useGiven) dc = GetDC(window);
+    if (!dc) return nullptr;
+    for (HWND c = FindWindowExA(window, nullptr, nullptr, nullptr); c;
+         c = FindWindowExA(window, c, nullptr, nullptr)) {
+        if (!IsWindowVisible(c) || (GetWindowLongA(c, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
+        RECT cr;
+        GetWindowRect(c, &cr);
+        POINT origin{0, 0};
+        ClientToScreen(GetAncestor(c, GA_ROOT), &origin);
+        OffsetRect(&cr, -origin.x, -origin.y);
+        ExcludeClipRect(dc, cr.left, cr.top, cr.right, cr.bottom);
+    }
+    return dc;
+}
+
+void RefreshSkinnedChildren(int index) {
+    WindowRecord* r = Table().At(index);
+    if (!r) return;
+    auto each = [&](auto& list, bool erase, bool withChildren) {
+        for (auto& e : list.entries()) {
+            if (!e.window || GetParent(e.window) != r->window) continue;
+            InvalidateRect(e.window, nullptr, erase);
+            if (!withChildren) continue;
+            for (HWND c = FindWindowExA(e.window, nullptr, nullptr, nullptr); c;
+                 c = FindWindowExA(e.window, c, nullptr, nullptr))
+                if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
+        }
+    };
+    each(r->listTypes, true, true);
+    each(r->edits, true, false);
+    each(r->combos, true, false);
+    each(r->buttons, false, false);
+    each(r->trackbars, false, false);
+    each(r->progressBars, false, false);
+    each(r->upDowns, false, false);
+}
+
+}  // namespace skin

@@ -1,0 +1,51 @@
+// Paints a skinned top-level window: shape, background picture, border, caption
+// title, caption buttons and bottom-bar panels, composed into a cached frame image
+// that WM_PAINT copies; small boxes are redrawn in place from two snapshots.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "gfx/gfx_graphics.h"
+#include "gfx/gfx_path.h"
+
+namespace skin {
+
+// Recomposes the cached image of window `index`; with present, copies it to the
+// window (children clipped out) and refreshes the skinned children.
+void FullFrameRender(int index, HDC dc, bool present);
+// Gives the window rounded corners (a 5 x 5 ellipse).
+void ApplyWindowShape(HWND window);
+// Copies the cached image to dc with the children clipped out (WM_PAINT).
+void FastFrameCopy(int index, HDC dc);
+// Redraws the icon and title; outside a render from the snapshot and onto the screen.
+void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
+                      std::optional<std::string> text = std::nullopt);
+// Redraws caption button `position` pressed, or normal with a hover alpha (0..255).
+void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool insideRender,
+                       bool pressed, std::optional<int> alpha = std::nullopt);
+// Redraws bottom-bar panel `number` (1-based).
+void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int number);
+// Invalidates the window's skinned children after a presented render.
+void RefreshSkinnedChildren(int index);
+
+// dc (or, unless useGiven, GetDC(window)) with every visible, non-transparent
+// direct child excluded from its clip region. The caller releases a DC it got here.
+HDC WindowDcWithoutChildren(HWND window, HDC dc, bool useGiven);
+
+// Shared outline primitives, also used by the control painters.
+// A rounded rectangle whose corner diameter d is clamped to 1..100.
+void AddRoundRect(gfx::GfxPath& path, float x, float y, float w, float h, float d);
+// Open outline rounded at the top two corners.
+void AddTopRoundedOutline(gfx::GfxPath& path, float x, float y, float w, float h, float d);
+// Open outline rounded at the top-right corner only.
+void AddTopRightRoundedOutline(gfx::GfxPath& path, float x, float y, float w, float h, float d);
+
+// Text drawn four times in the halo colour (alpha 150) offset by o in each
+// direction, then once in the colour. Alignments are GDI+ StringAlignment values.
+void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::RectF& rect,
+                  COLORREF colour, COLORREF halo, float offset = 1, const std::string& face = "宋体",
+                  int style = 0, float size = 13, int hAlign = 0, int vAlign = 0);
+
+}  // namespace skin

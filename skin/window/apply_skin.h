@@ -1,0 +1,61 @@
+// Turning a top-level window into a skinned one: its record in the window table,
+// caption buttons, bottom bar, the control passes, and the subclassing.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace skin {
+
+struct PanelDefinition {
+    int width = -1;  // -1: the rest of the bar
+    std::string text;
+    std::vector<std::uint8_t> image;
+    int option = 0;  // text colour
+};
+
+// Every option may be left out; what is left out takes its default.
+struct ApplySkinOptions {
+    std::optional<int> captionHeight;       // at least 25 (left out: 25)
+    std::optional<bool> dragOption;         // 1
+    std::optional<bool> doubleClickOption;  // 1
+    std::optional<bool> helpButton;         // 0
+    std::optional<bool> menuButton;         // 0
+    std::optional<bool> drawCaptionTitle;   // 1
+    std::optional<int> captionOption;       // 0
+    std::optional<int> bottomBarHeight;     // 0: no bar
+    std::optional<std::vector<PanelDefinition>> bottomBarPanels;  // one full-width panel
+    std::span<const std::uint8_t> backgroundImage;  // empty: the skin image
+    std::optional<int> backgroundMode;      // the skin's image mode
+};
+
+// Skins window once; a window already in the table is left untouched.
+void ApplySkin(HWND window, const ApplySkinOptions& options = {});
+
+void LayoutCaptionButtons(int index);
+void SetupBottomBar(int index, int height, std::span<const PanelDefinition> panels, bool given);
+void LayoutBottomBar(int index);
+void InvalidateHeaderList(int index);
+
+// The button skinners (direct "BUTTON" children of parent).
+void SkinPushButtons(int index, HWND parent);
+void SkinCheckAndRadioButtons(int index, HWND parent);
+
+struct ControlFont {
+    std::string faceName;
+    int size = 0;
+    int style = 0;
+};
+// The control's current font as GDI+ sees it.
+ControlFont ReadControlFont(HWND control);
+
+// Button type tests on the low four style bits.
+bool IsPushButtonStyle(HWND control);
+bool IsRadioStyle(HWND control);
+bool IsCheckBoxStyle(HWND control);
+
+}  // namespace skin

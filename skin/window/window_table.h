@@ -1,0 +1,223 @@
+// The window table: one record per skinned top-level window, addressed by a
+// 1-based window index, and the names of the window properties that tie windows
+// and controls back to their records.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gfx/gfx_image.h"
+#include "gfx/gfx_tooltip.h"
+
+namespace skin {
+
+// Window property names (values are read with GetPropA; unset reads as 0).
+namespace prop {
+inline constexpr char kIndex[] = "Hw_lbID";        // window index, or a control's list position
+inline constexpr char kOwnerIndex[] = "Hw_FuID";   // a control's top-level window index
+inline constexpr char kPrevProc[] = "Hw_hProc";    // the procedure the skin replaced
+inline constexpr char kTextColour[] = "Kj_Ztys";   // a control's text colour
+inline constexpr char kToolbarImages[] = "Kj_wtjb";
+inline constexpr char kToolbarIndex[] = "Kj_lbID";
+inline constexpr char kToolbarOwner[] = "Kj_FuID";
+inline constexpr char kToolbarPrevProc[] = "Kj_hProc";
+inline constexpr char kFrameFirstBitmap[] = "Ck_Ycjdx";  // bitmap the frame DC came with
+inline constexpr char kFrameBitmap[] = "Ck_wtjbdx";      // frame bitmap now selected
+inline constexpr char kMenu[] = "Ck_cdjb";
+inline constexpr char kOverlayTarget[] = "Mngd_zct";
+inline constexpr char kGroupContainer[] = "Mb_zpf";
+inline constexpr char kIsContainer[] = "Wxk_Zpf";
+inline constexpr char kContainerDc[] = "Wxk_Cj";
+}  // namespace prop
+
+// GetPropA / SetPropA with integer values.
+inline std::intptr_t GetIntProp(HWND hwnd, const char* name) {
+    return reinterpret_cast<std::intptr_t>(GetPropA(hwnd, name));
+}
+inline void SetIntProp(HWND hwnd, const char* name, std::intptr_t value) {
+    SetPropA(hwnd, name, reinterpret_cast<HANDLE>(value));
+}
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct IntRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct FloatRect {
+    float x = 0, y = 0, width = 0, height = 0;
+};
+
+// Commands of caption buttons.
+enum CaptionCommand : int { kClose = 0, kMaximize = 1, kMinimize = 2, kMainMenu = 3, kHelp = 4 };
+
+struct CaptionButton {
+    int width = 0, height = 0;
+    Bytes image, secondImage;  // PNG bytes: normal, and the restore look of maximise
+    int command = 0;
+    std::string tooltip;
+    FloatRect hit;
+    // Decoded once on first use; painting a fade step must not decode PNGs.
+    std::shared_ptr<gfx::GfxBitmap> decoded, decodedSecond;
+};
+
+struct Panel {
+    int width = -1;  // -1: the rest of the bar
+    std::string text;
+    Bytes image;
+    int option = 0;  // the text colour
+};
+
+enum ButtonKind : int { kPushButton = 0, kRadioButton = 4, kCheckBox = 5 };
+
+struct ButtonRecord {
+    HWND window = nullptr;
+    WNDPROC previousProc = nullptr;
+    int kind = kPushButton;
+    std::string text;
+    int focused = 0;
+    bool checked = false;
+    HWND parent = nullptr;
+    std::string fontName;
+    int fontSize = 0;
+    int fontStyle = 0;
+    int pressed = 0;
+};
+
+// Entries of the lists whose skinners only register the control so far.
+struct ControlRecord {
+    HWND window = nullptr;
+};
+
+// A list that starts with one blank entry (window 0). The first control added
+// overwrites it; readers skip blank entries. Positions are 1-based.
+template <typename T>
+class ControlList {
+public:
+    ControlList() : items_(1) {}
+    // Adds by the blank-entry rule; returns the entry's position.
+    int Add(T entry) {
+        if (items_.size() == 1 && items_[0].window == nullptr) {
+            items_[0] = std::move(entry);
+            return 1;
+        }
+        items_.push_back(std::move(entry));
+        return static_cast<int>(items_.size());
+    }
+    // The entry at a 1-based position, or null when the position leads nowhere.
+    T* At(std::intptr_t position) {
+        if (position < 1 || position > static_cast<std::intptr_t>(items_.size())) return nullptr;
+        return &items_[static_cast<std::size_t>(position - 1)];
+    }
+    // Position of the entry for hwnd, or 0.
+    int Find(HWND hwnd) const {
+        if (!hwnd) return 0;
+        for (std::size_t i = 0; i < items_.size(); ++i)
+            if (items_[i].window == hwnd) return static_cast<int>(i + 1);
+        return 0;
+    }
+    int size() const { return static_cast<int>(items_.size()); }
+    std::vector<T>& entries() { return items_; }
+    const std::vector<T>& entries() const { return items_; }
+
+private:
+    std::vector<T> items_;
+};
+
+struct Fade {
+    int button = 0;  // caption-button position, 0 for none
+    int step = 0;    // 0..8
+};
+
+struct WindowRecord {
+    HWND window = nullptr;
+    int captionHeight = 25;
+    bool helpButton = false, menuButton = false, minimizeButton = false, maximizeButton = false;
+    bool closeButton = true;
+    bool drawCaptionTitle = true;
+    int captionOption = 0;
+    WNDPROC previousProc = nullptr;
+    Bytes backgroundImage;  // the window's own picture; empty = the skin image
+    int backgroundMode = 0;
+    COLORREF backgroundAverage = 0;
+    std::vector<CaptionButton> captionButtons = std::vector<CaptionButton>(1);  // [0] blank
+    int stripX = 0, stripY = 0, stripWidth = 0, stripHeight = 22;
+    int minTrackWidth = 200, minTrackHeight = 150, maxTrackWidth = 0, maxTrackHeight = 0;
+    bool doubleClickOption = true, dragOption = true;
+    COLORREF titleColour = 0xFFFFFF, titleShadowColour = 0x808080;
+    std::string titleFontName = "宋体";
+    int titleFontSize = 12, titleFontOption = 1;
+    int hoverRepaintRequest = 0;
+    gfx::GfxToolTip captionTooltip;
+    int bottomBarHeight = 0;
+    IntRect bottomBar;
+    std::vector<Panel> panels;
+    std::vector<IntRect> panelRects;
+    int barTextOption = 0;
+    COLORREF barTextColour = 0xFFFFFF;
+    std::string barFontName = "宋体";
+    int barFontSize = 12;
+    ControlList<ButtonRecord> buttons;
+    ControlList<ControlRecord> edits, listTypes, trackbars, progressBars, combos, upDowns, headers,
+        toolbars, groupBoxes;
+    bool frameDirty = true;
+    int hotPosition = 0, positionUnderMouse = 0;
+
+    // Kept by the top-level window procedure.
+    bool maximized = false, minimized = false;
+    int hotButton = 0;
+    bool mouseInside = false, hoverTimerRunning = false;
+    Fade fadeIn, fadeOut;
+
+    // Kept by the frame painter: the composed client area and two snapshots taken
+    // before title and buttons were drawn, for redrawing small boxes in place.
+    HDC frameDc = nullptr;
+    HDC captionDc = nullptr;
+    HBITMAP captionFirstBitmap = nullptr, captionBitmap = nullptr;
+    HDC barDc = nullptr;
+    HBITMAP barFirstBitmap = nullptr, barBitmap = nullptr;
+    std::shared_ptr<gfx::GfxBitmap> decodedBackground;  // the window's own picture, decoded
+
+    // Number of caption buttons including the blank first entry.
+    int CaptionButtonCount() const { return static_cast<int>(captionButtons.size()); }
+    // The caption button at a 1-based position, or null.
+    CaptionButton* CaptionAt(int position) {
+        if (position < 1 || position > CaptionButtonCount()) return nullptr;
+        return &captionButtons[static_cast<std::size_t>(position - 1)];
+    }
+};
+
+// The process-wide window table. Records keep their addresses while others come
+// and go, so a procedure may hold one across a nested message.
+class WindowTable {
+public:
+    int Count() const { return static_cast<int>(records_.size()); }
+    // The record at a 1-based index, or null when the index leads nowhere.
+    WindowRecord* At(std::intptr_t index);
+    // Appends and returns the new index.
+    int Append(std::unique_ptr<WindowRecord> record);
+    // Removes the record at index; later records move down by one.
+    std::unique_ptr<WindowRecord> Remove(int index);
+    void Clear() { records_.clear(); }
+
+private:
+    std::vector<std::unique_ptr<WindowRecord>> records_;
+};
+
+WindowTable& Table();
+
+// Index of hwnd's record (linear scan from 1), or 0.
+int FindWindowIndex(HWND hwnd);
+// Index of the first skinned window among hwnd's parents (hwnd itself not tested), or 0.
+int FindSkinnedAncestor(HWND hwnd);
+// Position of control in window index's button list, or 0.
+int FindButtonRecord(int index, HWND control);
+// The record a control's "Hw_FuID" names, or null.
+WindowRecord* OwnerRecord(HWND control);
+// Resize border width used by the frame painter and the bottom-bar layout.
+inline constexpr int kResizeBorder = 3;
+
+}  // namespace skin
