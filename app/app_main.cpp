@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "skin/core/skin_init.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app::StartUp();
@@ -10,5 +11,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!main) return 1;
     ShowWindow(main, SW_SHOWNORMAL);
     UpdateWindow(main);
-    return app::RunMessageLoop();
+    int code = app::RunMessageLoop();
+    // WM_QUIT ends the loop instead of reaching a window procedure: shut GDI+ down here.
+    skin::ShutdownGdiplus();
+    return code;
 }

@@ -2,6 +2,8 @@
 
 #include "app/brightness.h"
 #include "skin/core/gdi_guards.h"
+#include "skin/window/background.h"
+#include "skin/window/window_table.h"
 #include "app/skin_hook.h"
 
 namespace app {
@@ -24,14 +26,18 @@ void PaintLabel(HWND hwnd) {
     GetClientRect(hwnd, &rc);
     gdi::MemoryCanvas canvas(paint.dc(), rc.right, rc.bottom);
     if (!canvas) return;
-    HWND parent = GetParent(hwnd);
-    POINT origin{0, 0};
-    MapWindowPoints(hwnd, parent, &origin, 1);
-    POINT old;
-    SetViewportOrgEx(canvas.dc(), -origin.x, -origin.y, &old);
-    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()),
-                 PRF_CLIENT | PRF_ERASEBKGND);
-    SetViewportOrgEx(canvas.dc(), old.x, old.y, nullptr);
+    if (skin::FindSkinnedAncestor(hwnd)) {
+        skin::PaintBackground(hwnd, canvas.dc(), rc);  // the skinned picture behind us
+    } else {
+        HWND parent = GetParent(hwnd);
+        POINT origin{0, 0};
+        MapWindowPoints(hwnd, parent, &origin, 1);
+        POINT old;
+        SetViewportOrgEx(canvas.dc(), -origin.x, -origin.y, &old);
+        SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+        SetViewportOrgEx(canvas.dc(), old.x, old.y, nullptr);
+    }
 
     char text[256];
     int n = GetWindowTextA(hwnd, text, sizeof text);

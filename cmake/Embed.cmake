@@ -6,5 +6,5 @@ math(EXPR size "${hexlen} / 2")
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," body "${hex}")
 string(REGEX REPLACE "((0x..,){32})" "\\1\n" body "${body}")
 file(WRITE "${OUTPUT}.tmp"
-"// Generated from ${INPUT}; do not edit.\n#include \"resources/embedded.h\"\n\nnamespace res {\nnamespace {\nalignas(8) const unsigned char data[${size}] = {\n${body}\n};\n}\nconst ByteSpan ${SYMBOL}{data, ${size}};\n}\n")
+"// Generated from ${INPUT}; do not edit.\n#include \"resources/byte_span.h\"\n\nnamespace res {\nnamespace {\nalignas(8) const unsigned char data[${size}] = {\n${body}\n};\n}\nextern const ByteSpan ${SYMBOL};\nconst ByteSpan ${SYMBOL}{data, ${size}};\n}\n")
 file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
