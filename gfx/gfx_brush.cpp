@@ -1,16 +1,10 @@
 // Brushes: solid, linear-gradient and path-gradient.
 #include "gfx/gfx_brush.h"
 
+#include "gfx/gfx_flat.h"
 #include "gfx/gfx_path.h"
 
 namespace gfx {
-
-using namespace gp::DllExports;
-using detail::Call;
-using detail::Count;
-using detail::CreateInto;
-using detail::Get;
-using detail::GetBool;
 
 namespace {
 
@@ -98,15 +92,9 @@ bool GfxLinearGradientBrush::TranslateLineTransform(float dx, float dy, gp::Matr
 bool GfxLinearGradientBrush::ScaleLineTransform(float sx, float sy, gp::MatrixOrder order) { return Call(GdipScaleLineTransform, native(), sx, sy, order); }
 bool GfxLinearGradientBrush::RotateLineTransform(float angle, gp::MatrixOrder order) { return Call(GdipRotateLineTransform, native(), angle, order); }
 
-bool GfxLinearGradientBrush::ScaleTransformAt(float sx, float sy, gp::PointF centre, gp::MatrixOrder order) {
-  return detail::AboutCentre([&](float dx, float dy) { return TranslateLineTransform(dx, dy, order); },
-                             [&] { ScaleLineTransform(sx, sy, order); }, centre, order);
-}
+bool GfxLinearGradientBrush::ScaleTransformAt(float sx, float sy, gp::PointF centre, gp::MatrixOrder order) { return detail::ScaleAt(GdipTranslateLineTransform, GdipScaleLineTransform, native(), sx, sy, centre, order); }
 
-bool GfxLinearGradientBrush::RotateTransformAt(float angle, gp::PointF centre, gp::MatrixOrder order) {
-  return detail::AboutCentre([&](float dx, float dy) { return TranslateLineTransform(dx, dy, order); },
-                             [&] { RotateLineTransform(angle, order); }, centre, order);
-}
+bool GfxLinearGradientBrush::RotateTransformAt(float angle, gp::PointF centre, gp::MatrixOrder order) { return detail::RotateAt(GdipTranslateLineTransform, GdipRotateLineTransform, native(), angle, centre, order); }
 
 // ---- GfxPathGradientBrush ----
 
@@ -178,14 +166,8 @@ bool GfxPathGradientBrush::TranslateTransform(float dx, float dy, gp::MatrixOrde
 bool GfxPathGradientBrush::ScaleTransform(float sx, float sy, gp::MatrixOrder order) { return Call(GdipScalePathGradientTransform, native(), sx, sy, order); }
 bool GfxPathGradientBrush::RotateTransform(float angle, gp::MatrixOrder order) { return Call(GdipRotatePathGradientTransform, native(), angle, order); }
 
-bool GfxPathGradientBrush::ScaleTransformAt(float sx, float sy, gp::PointF centre, gp::MatrixOrder order) {
-  return detail::AboutCentre([&](float dx, float dy) { return TranslateTransform(dx, dy, order); },
-                             [&] { ScaleTransform(sx, sy, order); }, centre, order);
-}
+bool GfxPathGradientBrush::ScaleTransformAt(float sx, float sy, gp::PointF centre, gp::MatrixOrder order) { return detail::ScaleAt(GdipTranslatePathGradientTransform, GdipScalePathGradientTransform, native(), sx, sy, centre, order); }
 
-bool GfxPathGradientBrush::RotateTransformAt(float angle, gp::PointF centre, gp::MatrixOrder order) {
-  return detail::AboutCentre([&](float dx, float dy) { return TranslateTransform(dx, dy, order); },
-                             [&] { RotateTransform(angle, order); }, centre, order);
-}
+bool GfxPathGradientBrush::RotateTransformAt(float angle, gp::PointF centre, gp::MatrixOrder order) { return detail::RotateAt(GdipTranslatePathGradientTransform, GdipRotatePathGradientTransform, native(), angle, centre, order); }
 
 }  // namespace gfx

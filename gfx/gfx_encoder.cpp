@@ -1,13 +1,12 @@
 // Encoder enumeration and the parameter blocks image saving passes to GDI+.
 #include "gfx/gfx_encoder.h"
 
+#include "gfx/gfx_flat.h"
 #include "gfx/gfx_text.h"
 
 #include <cstring>
 
 namespace gfx {
-
-using namespace gp::DllExports;
 
 namespace {
 

@@ -1,19 +1,13 @@
 // GfxFont, GfxFontFamily, GfxStringFormat and GfxFontCollection.
 #include "gfx/gfx_font.h"
 
+#include "gfx/gfx_flat.h"
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_text.h"
 
 #include <algorithm>
 
 namespace gfx {
-
-using namespace gp::DllExports;
-using detail::Call;
-using detail::Count;
-using detail::CreateInto;
-using detail::Get;
-using detail::GetBool;
 
 namespace {
 
@@ -94,7 +88,7 @@ bool GfxFontFamily::CreateFromName(std::string_view name, const GfxFontCollectio
 }
 
 bool GfxFontFamily::CreateFromNameW(const std::wstring& name, const GfxFontCollection* collection) {
-  return CreateInto<gp::GpFontFamily>(*this, GdipCreateFontFamilyFromName, name.c_str(), collection ? collection->native() : nullptr);
+  return CreateInto<gp::GpFontFamily>(*this, GdipCreateFontFamilyFromName, name.c_str(), NativeOrNull(collection));
 }
 
 bool GfxFontFamily::GetGenericSansSerif() { return CreateInto<gp::GpFontFamily>(*this, GdipGetGenericFontFamilySansSerif); }

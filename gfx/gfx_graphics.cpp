@@ -1,6 +1,7 @@
 // GfxGraphics: one flat call per method, plus texts and transforms about a centre.
 #include "gfx/gfx_graphics.h"
 
+#include "gfx/gfx_flat.h"
 #include "gfx/gfx_brush.h"
 #include "gfx/gfx_font.h"
 #include "gfx/gfx_image.h"
@@ -9,21 +10,6 @@
 #include "gfx/gfx_text.h"
 
 namespace gfx {
-
-using namespace gp::DllExports;
-using detail::Call;
-using detail::Count;
-using detail::CreateInto;
-using detail::Get;
-using detail::GetBool;
-
-namespace {
-
-const gp::GpStringFormat* FormatOf(const GfxStringFormat* format) {
-  return format != nullptr ? format->native() : nullptr;
-}
-
-}  // namespace
 
 bool GfxGraphics::Delete() { return ReleaseWith<gp::GpGraphics>(GdipDeleteGraphics); }
 bool GfxGraphics::Flush(gp::FlushIntention intention) { return Call(GdipFlush, native(), intention); }
@@ -67,15 +53,9 @@ bool GfxGraphics::TranslateWorldTransform(float dx, float dy, gp::MatrixOrder or
 bool GfxGraphics::ScaleWorldTransform(float sx, float sy, gp::MatrixOrder order) { return Call(GdipScaleWorldTransform, native(), sx, sy, order); }
 bool GfxGraphics::RotateWorldTransform(float angle, gp::MatrixOrder order) { return Call(GdipRotateWorldTransform, native(), angle, order); }
 
-bool GfxGraphics::ScaleWorldTransformAt(float sx, float sy, gp::PointF centre, gp::MatrixOrder order) {
-  return detail::AboutCentre([&](float dx, float dy) { return TranslateWorldTransform(dx, dy, order); },
-                             [&] { ScaleWorldTransform(sx, sy, order); }, centre, order);
-}
+bool GfxGraphics::ScaleWorldTransformAt(float sx, float sy, gp::PointF centre, gp::MatrixOrder order) { return detail::ScaleAt(GdipTranslateWorldTransform, GdipScaleWorldTransform, native(), sx, sy, centre, order); }
 
-bool GfxGraphics::RotateWorldTransformAt(float angle, gp::PointF centre, gp::MatrixOrder order) {
-  return detail::AboutCentre([&](float dx, float dy) { return TranslateWorldTransform(dx, dy, order); },
-                             [&] { RotateWorldTransform(angle, order); }, centre, order);
-}
+bool GfxGraphics::RotateWorldTransformAt(float angle, gp::PointF centre, gp::MatrixOrder order) { return detail::RotateAt(GdipTranslateWorldTransform, GdipRotateWorldTransform, native(), angle, centre, order); }
 
 bool GfxGraphics::SetPageUnit(gp::Unit unit) { return Call(GdipSetPageUnit, native(), unit); }
 gp::Unit GfxGraphics::GetPageUnit() const { return Get<gp::Unit>(GdipGetPageUnit, native()); }
@@ -147,7 +127,7 @@ bool GfxGraphics::DrawString(std::string_view text, const GfxFont& font, const G
 }
 
 bool GfxGraphics::DrawString(std::wstring_view text, const GfxFont& font, const GfxBrush& brush, const gp::RectF& layout, const GfxStringFormat* format) {
-  return Call(GdipDrawString, native(), text.data(), Count(text), font.native(), &layout, FormatOf(format), brush.native());
+  return Call(GdipDrawString, native(), text.data(), Count(text), font.native(), &layout, NativeOrNull(format), brush.native());
 }
 
 bool GfxGraphics::MeasureString(std::string_view text, const GfxFont& font, const gp::RectF& layout, const GfxStringFormat* format, gp::RectF& bounds, int* codepointsFitted, int* linesFilled) const {
@@ -155,7 +135,7 @@ bool GfxGraphics::MeasureString(std::string_view text, const GfxFont& font, cons
 }
 
 bool GfxGraphics::MeasureString(std::wstring_view text, const GfxFont& font, const gp::RectF& layout, const GfxStringFormat* format, gp::RectF& bounds, int* codepointsFitted, int* linesFilled) const {
-  return Call(GdipMeasureString, native(), text.data(), Count(text), font.native(), &layout, FormatOf(format), &bounds, codepointsFitted, linesFilled);
+  return Call(GdipMeasureString, native(), text.data(), Count(text), font.native(), &layout, NativeOrNull(format), &bounds, codepointsFitted, linesFilled);
 }
 
 std::vector<GfxRegion> GfxGraphics::MeasureCharacterRanges(std::string_view text, const GfxFont& font, const gp::RectF& layout, const GfxStringFormat& format, int count) const {

@@ -1,6 +1,7 @@
 // GfxImage and GfxBitmap.
 #include "gfx/gfx_image.h"
 
+#include "gfx/gfx_flat.h"
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_text.h"
 
@@ -9,11 +10,6 @@
 #include <memory>
 
 namespace gfx {
-
-using namespace gp::DllExports;
-using detail::Call;
-using detail::CreateInto;
-using detail::Get;
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <utility>
+#include <vector>
 
 namespace gfx {
 
@@ -92,14 +93,41 @@ bool GetBool(F fn, A... args) {
   return Get<BOOL>(fn, args...) != FALSE;
 }
 
-// Applies op about centre c: the translations bracket it in the order's sense;
-// the result is the status of the last translation.
-template <class Translate, class Op>
-bool AboutCentre(Translate translate, Op op, gp::PointF c, gp::MatrixOrder order) {
+// An array of n elements that fill(data, n) lets GDI+ write, after the count
+// call that produced n (whose status is in GfxLastStatus); empty on failure.
+template <class T, class Fill>
+std::vector<T> ReadArray(int n, Fill fill) {
+  if (GfxLastStatus != gp::Ok || n <= 0) return {};
+  std::vector<T> items(static_cast<std::size_t>(n));
+  if (!fill(items.data(), n)) return {};
+  return items;
+}
+
+// A graphics-object argument that may be absent: its native object or null.
+template <class T>
+auto NativeOrNull(const T* object) -> decltype(object->native()) {
+  return object != nullptr ? object->native() : nullptr;
+}
+
+// Applies op about centre c: translations by -c and +c bracket it in the
+// order's sense. The result is the status of the last translation.
+template <class N, class Translate, class Op>
+bool AboutCentre(Translate translate, N* native, gp::PointF c, gp::MatrixOrder order, Op op) {
   const float sign = order == gp::MatrixOrderAppend ? -1.0f : 1.0f;
-  translate(sign * c.X, sign * c.Y);
+  Call(translate, native, sign * c.X, sign * c.Y, order);
   op();
-  return translate(-sign * c.X, -sign * c.Y);
+  return Call(translate, native, -sign * c.X, -sign * c.Y, order);
+}
+
+// Scaling and rotation about a centre through an object's own translate,
+// scale and rotate functions.
+template <class N, class Translate, class Scale>
+bool ScaleAt(Translate translate, Scale scale, N* native, float sx, float sy, gp::PointF c, gp::MatrixOrder order) {
+  return AboutCentre(translate, native, c, order, [&] { Call(scale, native, sx, sy, order); });
+}
+template <class N, class Translate, class Rotate>
+bool RotateAt(Translate translate, Rotate rotate, N* native, float angle, gp::PointF c, gp::MatrixOrder order) {
+  return AboutCentre(translate, native, c, order, [&] { Call(rotate, native, angle, order); });
 }
 
 }  // namespace detail

@@ -1,6 +1,7 @@
 // GfxPath and GfxRegion.
 #include "gfx/gfx_path.h"
 
+#include "gfx/gfx_flat.h"
 #include "gfx/gfx_font.h"
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_pen.h"
@@ -10,17 +11,7 @@
 
 namespace gfx {
 
-using namespace gp::DllExports;
-using detail::Call;
-using detail::Count;
-using detail::CreateInto;
-using detail::Get;
-using detail::GetBool;
-
 namespace {
-
-gp::GpGraphics* GraphicsOf(const GfxGraphics* graphics) { return graphics ? graphics->native() : nullptr; }
-const gp::GpStringFormat* FormatOf(const GfxStringFormat* format) { return format ? format->native() : nullptr; }
 
 // The layout GdipGetPathData fills: caller-allocated arrays of Count entries.
 struct RawPathData {
@@ -28,16 +19,6 @@ struct RawPathData {
   gp::PointF* Points;
   BYTE* Types;
 };
-
-// An array of n = GdipGetPointCount entries filled by fill(data, n).
-template <class T, class Fill>
-std::vector<T> ReadPoints(const GfxPath& path, Fill fill) {
-  const INT n = path.GetPointCount();
-  if (GfxLastStatus != gp::Ok || n <= 0) return {};
-  std::vector<T> items(static_cast<std::size_t>(n));
-  if (!fill(items.data(), n)) return {};
-  return items;
-}
 
 }  // namespace
 
@@ -73,15 +54,15 @@ bool GfxPath::GetPathData(GfxPathData& data) const {
 }
 
 std::vector<std::uint8_t> GfxPath::GetPathTypes() const {
-  return ReadPoints<std::uint8_t>(*this, [&](BYTE* t, INT n) { return Call(GdipGetPathTypes, native(), t, n); });
+  return ReadArray<std::uint8_t>(GetPointCount(), [&](BYTE* t, INT n) { return Call(GdipGetPathTypes, native(), t, n); });
 }
 
 std::vector<gp::PointF> GfxPath::GetPathPoints() const {
-  return ReadPoints<gp::PointF>(*this, [&](gp::PointF* p, INT n) { return Call(GdipGetPathPoints, native(), p, n); });
+  return ReadArray<gp::PointF>(GetPointCount(), [&](gp::PointF* p, INT n) { return Call(GdipGetPathPoints, native(), p, n); });
 }
 
 std::vector<gp::Point> GfxPath::GetPathPointsI() const {
-  return ReadPoints<gp::Point>(*this, [&](gp::Point* p, INT n) { return Call(GdipGetPathPointsI, native(), p, n); });
+  return ReadArray<gp::Point>(GetPointCount(), [&](gp::Point* p, INT n) { return Call(GdipGetPathPointsI, native(), p, n); });
 }
 
 bool GfxPath::StartPathFigure() { return Call(GdipStartPathFigure, native()); }
@@ -142,7 +123,7 @@ bool GfxPath::AddPathString(std::string_view text, const GfxFontFamily& family, 
 }
 
 bool GfxPath::AddPathString(std::wstring_view text, const GfxFontFamily& family, int style, float emSize, const gp::RectF& layout, const GfxStringFormat* format) {
-  return Call(GdipAddPathString, native(), text.data(), Count(text), family.native(), style, emSize, &layout, FormatOf(format));
+  return Call(GdipAddPathString, native(), text.data(), Count(text), family.native(), style, emSize, &layout, NativeOrNull(format));
 }
 
 bool GfxPath::AddPathStringI(std::string_view text, const GfxFontFamily& family, int style, float emSize, const gp::Rect& layout, const GfxStringFormat* format) {
@@ -150,7 +131,7 @@ bool GfxPath::AddPathStringI(std::string_view text, const GfxFontFamily& family,
 }
 
 bool GfxPath::AddPathStringI(std::wstring_view text, const GfxFontFamily& family, int style, float emSize, const gp::Rect& layout, const GfxStringFormat* format) {
-  return Call(GdipAddPathStringI, native(), text.data(), Count(text), family.native(), style, emSize, &layout, FormatOf(format));
+  return Call(GdipAddPathStringI, native(), text.data(), Count(text), family.native(), style, emSize, &layout, NativeOrNull(format));
 }
 
 bool GfxPath::TransformPath(gp::GpMatrix* matrix) { return Call(GdipTransformPath, native(), matrix); }
@@ -166,20 +147,20 @@ int GfxPath::GetPointCount() const { return Get<INT>(GdipGetPointCount, native()
 
 gp::RectF GfxPath::GetPathWorldBounds(const gp::GpMatrix* matrix, const GfxPen* pen) const {
   gp::RectF bounds;
-  Call(GdipGetPathWorldBounds, native(), &bounds, matrix, pen ? pen->native() : nullptr);
+  Call(GdipGetPathWorldBounds, native(), &bounds, matrix, NativeOrNull(pen));
   return bounds;
 }
 
 gp::Rect GfxPath::GetPathWorldBoundsI(const gp::GpMatrix* matrix, const GfxPen* pen) const {
   gp::Rect bounds;
-  Call(GdipGetPathWorldBoundsI, native(), &bounds, matrix, pen ? pen->native() : nullptr);
+  Call(GdipGetPathWorldBoundsI, native(), &bounds, matrix, NativeOrNull(pen));
   return bounds;
 }
 
-bool GfxPath::IsVisiblePathPoint(float x, float y, const GfxGraphics* graphics) const { return GetBool(GdipIsVisiblePathPoint, native(), x, y, GraphicsOf(graphics)); }
-bool GfxPath::IsVisiblePathPointI(int x, int y, const GfxGraphics* graphics) const { return GetBool(GdipIsVisiblePathPointI, native(), x, y, GraphicsOf(graphics)); }
-bool GfxPath::IsOutlineVisiblePathPoint(float x, float y, const GfxPen& pen, const GfxGraphics* graphics) const { return GetBool(GdipIsOutlineVisiblePathPoint, native(), x, y, pen.native(), GraphicsOf(graphics)); }
-bool GfxPath::IsOutlineVisiblePathPointI(int x, int y, const GfxPen& pen, const GfxGraphics* graphics) const { return GetBool(GdipIsOutlineVisiblePathPointI, native(), x, y, pen.native(), GraphicsOf(graphics)); }
+bool GfxPath::IsVisiblePathPoint(float x, float y, const GfxGraphics* graphics) const { return GetBool(GdipIsVisiblePathPoint, native(), x, y, NativeOrNull(graphics)); }
+bool GfxPath::IsVisiblePathPointI(int x, int y, const GfxGraphics* graphics) const { return GetBool(GdipIsVisiblePathPointI, native(), x, y, NativeOrNull(graphics)); }
+bool GfxPath::IsOutlineVisiblePathPoint(float x, float y, const GfxPen& pen, const GfxGraphics* graphics) const { return GetBool(GdipIsOutlineVisiblePathPoint, native(), x, y, pen.native(), NativeOrNull(graphics)); }
+bool GfxPath::IsOutlineVisiblePathPointI(int x, int y, const GfxPen& pen, const GfxGraphics* graphics) const { return GetBool(GdipIsOutlineVisiblePathPointI, native(), x, y, pen.native(), NativeOrNull(graphics)); }
 
 // ---- GfxRegion ----
 
@@ -222,10 +203,10 @@ HRGN GfxRegion::GetHRgn(const GfxGraphics& graphics) const {
 bool GfxRegion::IsEmpty(const GfxGraphics& graphics) const { return GetBool(GdipIsEmptyRegion, native(), graphics.native()); }
 bool GfxRegion::IsInfinite(const GfxGraphics& graphics) const { return GetBool(GdipIsInfiniteRegion, native(), graphics.native()); }
 bool GfxRegion::IsEqual(const GfxRegion& other, const GfxGraphics& graphics) const { return GetBool(GdipIsEqualRegion, native(), other.native(), graphics.native()); }
-bool GfxRegion::IsVisiblePoint(float x, float y, const GfxGraphics* graphics) const { return GetBool(GdipIsVisibleRegionPoint, native(), x, y, GraphicsOf(graphics)); }
-bool GfxRegion::IsVisiblePointI(int x, int y, const GfxGraphics* graphics) const { return GetBool(GdipIsVisibleRegionPointI, native(), x, y, GraphicsOf(graphics)); }
-bool GfxRegion::IsVisibleRect(const gp::RectF& r, const GfxGraphics* graphics) const { return GetBool(GdipIsVisibleRegionRect, native(), r.X, r.Y, r.Width, r.Height, GraphicsOf(graphics)); }
-bool GfxRegion::IsVisibleRectI(const gp::Rect& r, const GfxGraphics* graphics) const { return GetBool(GdipIsVisibleRegionRectI, native(), r.X, r.Y, r.Width, r.Height, GraphicsOf(graphics)); }
+bool GfxRegion::IsVisiblePoint(float x, float y, const GfxGraphics* graphics) const { return GetBool(GdipIsVisibleRegionPoint, native(), x, y, NativeOrNull(graphics)); }
+bool GfxRegion::IsVisiblePointI(int x, int y, const GfxGraphics* graphics) const { return GetBool(GdipIsVisibleRegionPointI, native(), x, y, NativeOrNull(graphics)); }
+bool GfxRegion::IsVisibleRect(const gp::RectF& r, const GfxGraphics* graphics) const { return GetBool(GdipIsVisibleRegionRect, native(), r.X, r.Y, r.Width, r.Height, NativeOrNull(graphics)); }
+bool GfxRegion::IsVisibleRectI(const gp::Rect& r, const GfxGraphics* graphics) const { return GetBool(GdipIsVisibleRegionRectI, native(), r.X, r.Y, r.Width, r.Height, NativeOrNull(graphics)); }
 
 UINT GfxRegion::GetScansCount(gp::GpMatrix* matrix) const {
   UINT count = 0;

@@ -1,29 +1,10 @@
 // GfxPen.
 #include "gfx/gfx_pen.h"
 
+#include "gfx/gfx_flat.h"
 #include "gfx/gfx_brush.h"
 
 namespace gfx {
-
-using namespace gp::DllExports;
-using detail::Call;
-using detail::Count;
-using detail::CreateInto;
-using detail::Get;
-
-namespace {
-
-// An array GDI+ sizes with count() and then fills with fill(data, n).
-template <class Count, class Fill>
-std::vector<float> ReadFloats(Count count, Fill fill) {
-  const INT n = count();
-  if (GfxLastStatus != gp::Ok || n <= 0) return {};
-  std::vector<float> values(static_cast<std::size_t>(n));
-  if (!fill(values.data(), n)) return {};
-  return values;
-}
-
-}  // namespace
 
 bool GfxPen::Delete() { return ReleaseWith<gp::GpPen>(GdipDeletePen); }
 bool GfxPen::Create(gp::ARGB color, float width, gp::Unit unit) { return CreateInto<gp::GpPen>(*this, GdipCreatePen1, color, width, unit); }
@@ -54,15 +35,9 @@ bool GfxPen::RotateTransform(float angle, gp::MatrixOrder order) { return Call(G
 bool GfxPen::ScaleTransform(float sx, float sy, gp::MatrixOrder order) { return Call(GdipScalePenTransform, native(), sx, sy, order); }
 bool GfxPen::TranslateTransform(float dx, float dy, gp::MatrixOrder order) { return Call(GdipTranslatePenTransform, native(), dx, dy, order); }
 
-bool GfxPen::RotateTransformAt(float angle, gp::PointF centre, gp::MatrixOrder order) {
-  return detail::AboutCentre([&](float dx, float dy) { return TranslateTransform(dx, dy, order); },
-                             [&] { RotateTransform(angle, order); }, centre, order);
-}
+bool GfxPen::RotateTransformAt(float angle, gp::PointF centre, gp::MatrixOrder order) { return detail::RotateAt(GdipTranslatePenTransform, GdipRotatePenTransform, native(), angle, centre, order); }
 
-bool GfxPen::ScaleTransformAt(float sx, float sy, gp::PointF centre, gp::MatrixOrder order) {
-  return detail::AboutCentre([&](float dx, float dy) { return TranslateTransform(dx, dy, order); },
-                             [&] { ScaleTransform(sx, sy, order); }, centre, order);
-}
+bool GfxPen::ScaleTransformAt(float sx, float sy, gp::PointF centre, gp::MatrixOrder order) { return detail::ScaleAt(GdipTranslatePenTransform, GdipScalePenTransform, native(), sx, sy, centre, order); }
 
 gp::ARGB GfxPen::GetColor() const { return Get<gp::ARGB>(GdipGetPenColor, native()); }
 bool GfxPen::SetColor(gp::ARGB color) { return Call(GdipSetPenColor, native(), color); }
@@ -77,13 +52,11 @@ bool GfxPen::SetDashArray(std::span<const float> dashes) { return Call(GdipSetPe
 bool GfxPen::SetCompoundArray(std::span<const float> values) { return Call(GdipSetPenCompoundArray, native(), values.data(), Count(values)); }
 
 std::vector<float> GfxPen::GetDashArray() const {
-  return ReadFloats([&] { return Get<INT>(GdipGetPenDashCount, native()); },
-                    [&](float* data, INT n) { return Call(GdipGetPenDashArray, native(), data, n); });
+  return ReadArray<float>(Get<INT>(GdipGetPenDashCount, native()), [&](float* data, INT n) { return Call(GdipGetPenDashArray, native(), data, n); });
 }
 
 std::vector<float> GfxPen::GetCompoundArray() const {
-  return ReadFloats([&] { return Get<INT>(GdipGetPenCompoundCount, native()); },
-                    [&](float* data, INT n) { return Call(GdipGetPenCompoundArray, native(), data, n); });
+  return ReadArray<float>(Get<INT>(GdipGetPenCompoundCount, native()), [&](float* data, INT n) { return Call(GdipGetPenCompoundArray, native(), data, n); });
 }
 
 }  // namespace gfx

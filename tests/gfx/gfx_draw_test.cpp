@@ -275,6 +275,15 @@ TEST(GfxPath, RoundedRectangleClampsItsRoundness) {
     EXPECT_EQ(path.IsVisiblePathPoint(p.x, p.y), p.inside);
   }
 
+  // At 1 on a 50 x 50 square the arcs are 0 x 0: the figure is the square itself.
+  GfxPath square;
+  square.Create();
+  ASSERT_TRUE(square.AddRoundedRectangle(0, 0, 50, 50, 1));
+  EXPECT_TRUE(square.IsVisiblePathPoint(25, 25));
+  EXPECT_TRUE(square.IsVisiblePathPoint(1, 1));
+  const gp::RectF squareBounds = square.GetPathWorldBounds();
+  EXPECT_NEAR(squareBounds.Width, 50, 0.01);
+
   // At 100 the four arcs make an ellipse: its bounding corners are outside.
   GfxPath round;
   round.Create();
