@@ -15,7 +15,7 @@ using gp = Gdiplus::RectF;
 constexpr std::uint32_t kMagenta = 0xFFFF00FF;
 
 // A 32-bit top-down DIB section: what the frame and snapshots are drawn into.
-HBITMAP NewArgbBitmap(int width, int height) {
+HBITMAP NewArgbBitmap(int width, int height, void** pixels = nullptr) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = std::max(width, 1);
@@ -24,7 +24,9 @@ HBITMAP NewArgbBitmap(int width, int height) {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (pixels) *pixels = bitmap ? bits : nullptr;
+    return bitmap;
 }
 
 gfx::GfxBitmap* Decoded(std::shared_ptr<gfx::GfxBitmap>& cache, const Bytes& bytes) {
@@ -68,6 +70,51 @@ void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float 
     g.FillRectangle(brush, x, y, w, h);
 }
 
+// Draws the picture as the image mode places it, onto a transparent W x H layer.
+void LayOutPicture(gfx::GfxGraphics& g, gfx::GfxBitmap& picture, int mode, int W, int H) {
+    const int iw = picture.GetWidth(), ih = picture.GetHeight();
+    switch (mode) {
+        case 0: g.DrawImageStretchedI(picture, 0, 0, iw, ih); break;
+        case 1: g.DrawImageStretchedI(picture, W - iw, 0, iw, ih); break;
+        case 2: g.DrawImageStretchedI(picture, (W - iw) / 2, (H - ih) / 2, iw, ih); break;
+        case 3: g.DrawImageStretchedI(picture, 0, 0, W, H); break;
+        default: {
+            // Tiled across, every other copy mirrored so the seams match.
+            gfx::GfxBitmap strip;
+            if (iw <= 0 || !strip.Create(W, ih, PixelFormat32bppARGB)) return;
+            gfx::GfxGraphics sg;
+            sg.FromImage(strip);
+            bool mirrored = false;
+            for (int x = 0; x < W; x += iw, mirrored = !mirrored) {
+                if (mirrored) {
+                    const Gdiplus::Point pts[] = {{x + iw, 0}, {x, 0}, {x + iw, ih}};
+                    sg.DrawImagePointsI(picture, pts);
+                } else {
+                    sg.DrawImageStretchedI(picture, x, 0, iw, ih);
+                }
+            }
+            sg.Delete();
+            g.DrawImageStretchedI(strip, 0, 0, W, ih);
+        }
+    }
+}
+
+gfx::GfxBitmap* PictureLayer(WindowRecord& r, gfx::GfxBitmap& picture, bool own, int mode, int W,
+                             int H) {
+    const WindowRecord::LayerKey key{&picture, own ? 0u : State().skinImageGeneration, mode, W, H};
+    if (!r.pictureLayer || !(r.pictureLayerKey == key)) {
+        auto layer = std::make_shared<gfx::GfxBitmap>();
+        if (!layer->Create(std::max(W, 1), std::max(H, 1), PixelFormat32bppPARGB)) return nullptr;
+        gfx::GfxGraphics lg;
+        lg.FromImage(*layer);
+        LayOutPicture(lg, picture, mode, W, H);
+        lg.Delete();
+        r.pictureLayer = std::move(layer);
+        r.pictureLayerKey = key;
+    }
+    return r.pictureLayer.get();
+}
+
 void DrawBackground(WindowRecord& r, gfx::GfxGraphics& g, int W, int H) {
     g.Clear(kMagenta);
     gfx::GfxPath clip;
@@ -82,32 +129,8 @@ void DrawBackground(WindowRecord& r, gfx::GfxGraphics& g, int W, int H) {
     gfx::GfxBitmap* picture = own ? Decoded(r.decodedBackground, r.backgroundImage) : SkinImage();
     if (picture) {
         const int mode = own ? r.backgroundMode : State().imageMode;
-        const int iw = picture->GetWidth(), ih = picture->GetHeight();
-        switch (mode) {
-            case 0: g.DrawImageStretchedI(*picture, 0, 0, iw, ih); break;
-            case 1: g.DrawImageStretchedI(*picture, W - iw, 0, iw, ih); break;
-            case 2: g.DrawImageStretchedI(*picture, (W - iw) / 2, (H - ih) / 2, iw, ih); break;
-            case 3: g.DrawImageStretchedI(*picture, 0, 0, W, H); break;
-            default: {
-                // Tiled across, every other copy mirrored so the seams match.
-                gfx::GfxBitmap strip;
-                if (iw > 0 && strip.Create(W, ih, PixelFormat32bppARGB)) {
-                    gfx::GfxGraphics sg;
-                    sg.FromImage(strip);
-                    bool mirrored = false;
-                    for (int x = 0; x < W; x += iw, mirrored = !mirrored) {
-                        if (mirrored) {
-                            const Gdiplus::Point pts[] = {{x + iw, 0}, {x, 0}, {x + iw, ih}};
-                            sg.DrawImagePointsI(*picture, pts);
-                        } else {
-                            sg.DrawImageStretchedI(*picture, x, 0, iw, ih);
-                        }
-                    }
-                    sg.Delete();
-                    g.DrawImageStretchedI(strip, 0, 0, W, ih);
-                }
-            }
-        }
+        if (gfx::GfxBitmap* layer = PictureLayer(r, *picture, own, mode, W, H))
+            g.DrawImageStretchedI(*layer, 0, 0, W, H);  // same size: no scaling
     }
     if (r.captionOption) {
         VerticalGradientRect(g, 0, 0, static_cast<float>(W), static_cast<float>(r.captionHeight), 0,
@@ -129,17 +152,26 @@ void DrawBorder(gfx::GfxGraphics& g, int W, int H) {
     g.DrawPath(light, inner);
 }
 
-// A graphics on the frame DC for a partial redraw, when the caller has none.
-struct FrameGraphics {
+// GDI+ drawing straight into the frame bitmap's pixels. (A graphics made on the
+// frame DC would read the DC back and write it again for every primitive.) The
+// pixels are taken as opaque RGB, so GDI calls that leave the alpha byte alone
+// cannot upset blending.
+struct FrameSurface {
+    gfx::GfxBitmap pixels;
     gfx::GfxGraphics own;
-    gfx::GfxGraphics* g;
-    FrameGraphics(HDC frame, gfx::GfxGraphics* given, bool smooth) : g(given) {
-        if (!g) {
-            own.CreateFromHDC(frame);
-            if (smooth) own.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-            g = &own;
-        }
+    gfx::GfxGraphics* g = nullptr;
+
+    FrameSurface(const WindowRecord& r, gfx::GfxGraphics* given, bool smooth) : g(given) {
+        if (g) return;
+        GdiFlush();  // GDI work on the DIB must land before GDI+ reads the memory
+        pixels.CreateFromScan0(r.frameWidth, r.frameHeight, r.frameWidth * 4, PixelFormat32bppRGB,
+                               static_cast<BYTE*>(r.frameBits));
+        own.FromImage(pixels);
+        if (smooth) own.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+        g = &own;
     }
+    // Before GDI touches the frame DC.
+    void Sync() { g->Flush(Gdiplus::FlushIntentionSync); }
 };
 
 IntRect ButtonBox(const WindowRecord& r, const CaptionButton& b) {
@@ -235,7 +267,9 @@ void FullFrameRender(int index, HDC, bool present) {
     if (!r) return;
     if (!r->frameDc) r->frameDc = CreateCompatibleDC(nullptr);
 
-    HBITMAP frame = NewArgbBitmap(W, H);
+    HBITMAP frame = NewArgbBitmap(W, H, &r->frameBits);
+    r->frameWidth = std::max(W, 1);
+    r->frameHeight = std::max(H, 1);
     HGDIOBJ displaced = SelectObject(r->frameDc, frame);
     if (!GetIntProp(r->window, prop::kFrameFirstBitmap))
         SetIntProp(r->window, prop::kFrameFirstBitmap, reinterpret_cast<std::intptr_t>(displaced));
@@ -243,11 +277,11 @@ void FullFrameRender(int index, HDC, bool present) {
         DeleteObject(displaced);
     SetIntProp(r->window, prop::kFrameBitmap, reinterpret_cast<std::intptr_t>(frame));
 
-    gfx::GfxGraphics g;
-    g.CreateFromHDC(r->frameDc);
+    FrameSurface surface(*r, nullptr, false);
+    gfx::GfxGraphics& g = *surface.g;
     DrawBackground(*r, g, W, H);
     if (r->dragOption) DrawBorder(g, W, H);
-    g.Flush(Gdiplus::FlushIntentionSync);
+    surface.Sync();
 
     TakeSnapshot(r->frameDc, r->captionDc, r->captionFirstBitmap, r->captionBitmap,
                  {0, 0, W, r->captionHeight});
@@ -262,7 +296,7 @@ void FullFrameRender(int index, HDC, bool present) {
     }
     if (r->bottomBarHeight > 0)
         for (int n = 1; n <= static_cast<int>(r->panelRects.size()); ++n) DrawPanel(index, &g, true, n);
-    g.Delete();
+    surface.Sync();
 
     if (present) {
         HDC dc = WindowDcWithoutChildren(r->window, nullptr, false);
@@ -292,13 +326,14 @@ void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
     GetClientRect(r->window, &rc);
     const int B = kResizeBorder;
     const IntRect box{B + 6, B + 1, rc.right - r->stripWidth - 10 - 2 * B, 32};
-    FrameGraphics fg(r->frameDc, insideRender ? graphics : nullptr, false);
-    if (!insideRender) {
+    if (!insideRender)
         BitBlt(r->frameDc, box.x, box.y, box.width, box.height, r->captionDc, box.x, box.y, SRCCOPY);
-    }
-    fg.g->Flush(Gdiplus::FlushIntentionSync);
-    if (State().appIcon)
+    FrameSurface fg(*r, insideRender ? graphics : nullptr, false);
+    if (State().appIcon) {
+        fg.Sync();
         DrawIconEx(r->frameDc, box.x, box.y, State().appIcon, 17, 17, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+    }
     std::string title;
     if (text) {
         title = *text;
@@ -315,7 +350,7 @@ void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
                  r->titleFontOption ? Gdiplus::FontStyleBold : 0,
                  static_cast<float>(r->titleFontSize));
     if (!insideRender) {
-        fg.g->Flush(Gdiplus::FlushIntentionSync);
+        fg.Sync();
         CopyToScreen(r->window, box, r->frameDc, true);
     }
 }
@@ -335,9 +370,9 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
     const IntRect wide{box.x - 1, box.y, box.width + 2, box.height};
 
     if (pressed) {
-        FrameGraphics fg(r->frameDc, nullptr, false);
         BitBlt(r->frameDc, wide.x, wide.y, wide.width, wide.height, r->captionDc, wide.x, wide.y,
                SRCCOPY);
+        FrameSurface fg(*r, nullptr, false);
         gfx::GfxPath shape;
         shape.Create();
         if (close) AddTopRightRoundedOutline(shape, x, y, w, h, 5);
@@ -347,17 +382,17 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
                              close ? Argb(30, 0xFFFFFF) : Argb(5, 0xFFFFFF));
         if (gfx::GfxBitmap* image = ButtonImage(*r, *b))
             fg.g->DrawImageStretched(*image, x, y, w - 1, h);
-        fg.g->Flush(Gdiplus::FlushIntentionSync);
+        fg.Sync();
         CopyToScreen(r->window, wide, r->frameDc, false);
         return;
     }
 
-    FrameGraphics fg(r->frameDc, insideRender ? graphics : nullptr, true);
-    gfx::GfxGraphics& g = *fg.g;
     if (!insideRender) {
         BitBlt(r->frameDc, wide.x, wide.y, wide.width, wide.height, r->captionDc, wide.x, wide.y,
                SRCCOPY);
     }
+    FrameSurface fg(*r, insideRender ? graphics : nullptr, true);
+    gfx::GfxGraphics& g = *fg.g;
     const int a = alpha.value_or(0);
     if (a > 0) {  // at alpha 0 every layer of the highlight is invisible
         gfx::GfxPath top;
@@ -389,7 +424,7 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
     if (CaptionButton* next = r->CaptionAt(position + 1)) Separator(g, *r, next->hit.x - 2, 60);
 
     if (!insideRender) {
-        g.Flush(Gdiplus::FlushIntentionSync);
+        fg.Sync();
         CopyToScreen(r->window, wide, r->frameDc, true);
     }
 }
@@ -401,12 +436,12 @@ void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int num
         return;
     const IntRect rect = r->panelRects[static_cast<std::size_t>(number - 1)];
     const Panel& panel = r->panels[static_cast<std::size_t>(number - 1)];
-    FrameGraphics fg(r->frameDc, insideRender ? graphics : nullptr, false);
-    gfx::GfxGraphics& g = *fg.g;
     if (!insideRender) {
         BitBlt(r->frameDc, rect.x, rect.y, rect.width, rect.height, r->barDc,
                rect.x - r->bottomBar.x, rect.y - r->bottomBar.y, SRCCOPY);
     }
+    FrameSurface fg(*r, insideRender ? graphics : nullptr, false);
+    gfx::GfxGraphics& g = *fg.g;
     const float x = static_cast<float>(rect.x), y = static_cast<float>(rect.y);
     const float w = static_cast<float>(rect.width), h = static_cast<float>(rect.height);
     VerticalGradientRect(g, x, y, w, h, y, y + h, Argb(60, 0xFFFFFF), Argb(10, 0xFFFFFF));
@@ -431,7 +466,7 @@ void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int num
         if (haveFont && !panel.text.empty()) g.DrawString(panel.text, font, brush, layout, &format);
     }
     if (!insideRender) {
-        g.Flush(Gdiplus::FlushIntentionSync);
+        fg.Sync();
         CopyToScreen(r->window, rect, r->frameDc, false);
     }
 }

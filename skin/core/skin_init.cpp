@@ -95,9 +95,11 @@ void InitSkin(const SkinInitOptions& o) {
         }
         g.skinImage = std::move(picture);
         g.decodedSkinImage.reset();
+        ++g.skinImageGeneration;
     } else if (!o.mainColour) {
         g.skinImage.clear();
         g.decodedSkinImage.reset();
+        ++g.skinImageGeneration;
         g.mainColour = GetSysColor(COLOR_BTNFACE);
         if (accentFromMain) g.accentColour = g.mainColour;
     }
@@ -129,6 +131,8 @@ void ShutdownGdiplus(std::optional<ULONG_PTR> token) {
     for (int i = 1; i <= Table().Count(); ++i) {
         WindowRecord* r = Table().At(i);
         r->decodedBackground.reset();
+        r->pictureLayer.reset();
+        r->pictureLayerKey = {};
         for (CaptionButton& b : r->captionButtons) {
             b.decoded.reset();
             b.decodedSecond.reset();

@@ -26,6 +26,7 @@ void ReleaseSkinData() {
         for (int i = 1; i <= Table().Count(); ++i) {
             WindowRecord* r = Table().At(i);
             if (r->decodedBackground) r->decodedBackground->Detach();
+            if (r->pictureLayer) r->pictureLayer->Detach();
             for (CaptionButton& b : r->captionButtons) {
                 if (b.decoded) b.decoded->Detach();
                 if (b.decodedSecond) b.decodedSecond->Detach();

@@ -26,6 +26,7 @@ struct Globals {
     int imageMode = 0;
     // The skin image decoded once: every full render draws it.
     std::shared_ptr<gfx::GfxBitmap> decodedSkinImage;
+    unsigned skinImageGeneration = 0;  // bumped whenever the skin image changes
 
     int pressedButton = 0;  // caption button found by the last move or press, any window
     void (*onDeactivate)() = nullptr;  // run when the application loses activation

@@ -175,11 +175,23 @@ struct WindowRecord {
     // Kept by the frame painter: the composed client area and two snapshots taken
     // before title and buttons were drawn, for redrawing small boxes in place.
     HDC frameDc = nullptr;
+    void* frameBits = nullptr;  // pixels of the frame bitmap (32-bit, top-down)
+    int frameWidth = 0, frameHeight = 0;
     HDC captionDc = nullptr;
     HBITMAP captionFirstBitmap = nullptr, captionBitmap = nullptr;
     HDC barDc = nullptr;
     HBITMAP barFirstBitmap = nullptr, barBitmap = nullptr;
     std::shared_ptr<gfx::GfxBitmap> decodedBackground;  // the window's own picture, decoded
+    // The picture laid out for the current client size, as the image mode places it:
+    // scaling the full-size picture is most of a render's cost, so it is done once
+    // per size and picture instead of on every render.
+    std::shared_ptr<gfx::GfxBitmap> pictureLayer;
+    struct LayerKey {
+        const void* picture = nullptr;
+        unsigned generation = 0;
+        int mode = -1, width = 0, height = 0;
+        bool operator==(const LayerKey&) const = default;
+    } pictureLayerKey;
 
     // Number of caption buttons including the blank first entry.
     int CaptionButtonCount() const { return static_cast<int>(captionButtons.size()); }
