@@ -1,17 +1,515 @@
-// Stand-in until the painters are written.
+// Skinned push buttons, check boxes and radio buttons: the subclass procedure that
+// tracks hover, press and focus, and the painters that draw over the background.
 #include "skin/window/button_skin.h"
 
+#include <span>
+
+#include "gfx/gfx.h"
+#include "resources/skin_images.h"
+#include "skin/core/frame_painter.h"
+#include "skin/core/gdi_guards.h"
+#include "skin/core/skin_state.h"
+#include "skin/window/background.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
-LRESULT CALLBACK ButtonSubclassProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    WNDPROC previous = reinterpret_cast<WNDPROC>(GetIntProp(w, prop::kPrevProc));
-    return previous ? CallWindowProcA(previous, w, m, wp, lp) : DefWindowProcA(w, m, wp, lp);
+namespace {
+
+namespace gp = Gdiplus;
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kGrey = 0x808080;
+constexpr COLORREF kSilver = 0xC0C0C0;
+constexpr COLORREF kGlow = 0xDDCA22;
+constexpr float kCorner = 5;
+
+struct Message {
+    HWND window;
+    UINT message;
+    WPARAM wp;
+    LPARAM lp;
+};
+
+LRESULT Previous(const Message& m) {
+    WNDPROC previous = reinterpret_cast<WNDPROC>(GetIntProp(m.window, prop::kPrevProc));
+    if (!previous || previous == ButtonSubclassProc) return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+    return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);
 }
-void PaintButton(HWND, UINT, bool) {}
-void PaintPushButton(HWND, HDC, UINT, const RECT&) {}
-void PaintRadioButton(HWND, UINT) {}
-void PaintCheckBox(HWND, UINT) {}
-void DrawGlow(gfx::GfxGraphics&, const gfx::GfxPath&, int, COLORREF, int) {}
-std::vector<std::uint8_t> TintedCheckMark() { return {}; }
+
+// The record the button's properties lead to; null when they lead nowhere or to
+// another window's entry.
+ButtonRecord* RecordOf(HWND window) {
+    WindowRecord* owner = OwnerRecord(window);
+    ButtonRecord* b = owner ? owner->buttons.At(GetIntProp(window, prop::kIndex)) : nullptr;
+    return b && b->window == window ? b : nullptr;
+}
+
+COLORREF TextColour(HWND window) { return static_cast<COLORREF>(GetIntProp(window, prop::kTextColour)); }
+
+bool Has(UINT itemState, UINT flag) { return (itemState & flag) == flag; }
+
+// Repaints requested outside WM_DRAWITEM would otherwise show a disabled button
+// with its enabled face.
+UINT WithEnabledState(HWND window, UINT itemState) {
+    return IsWindowEnabled(window) ? itemState : itemState | ODS_DISABLED;
+}
+
+// A background capture released when the painter is done.
+class CapturedBackground {
+public:
+    CapturedBackground(HWND control, const RECT& rect) : dc_(CaptureBackground(control, rect)) {}
+    ~CapturedBackground() { ReleaseBackground(dc_); }
+    CapturedBackground(const CapturedBackground&) = delete;
+    CapturedBackground& operator=(const CapturedBackground&) = delete;
+    HDC dc() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HDC dc_;
+};
+
+// The control's box in float coordinates, as the painters use it.
+struct Box {
+    float x, y, w, h;
+    explicit Box(const RECT& r)
+        : x(static_cast<float>(r.left)), y(static_cast<float>(r.top)),
+          w(static_cast<float>(r.right - r.left)), h(static_cast<float>(r.bottom - r.top)) {}
+};
+
+gfx::GfxPath RoundedBox(float x, float y, float w, float h, float d = kCorner) {
+    gfx::GfxPath path;
+    path.Create();
+    AddRoundRect(path, x, y, w, h, d);
+    return path;
+}
+
+gfx::GfxPath Ellipse(float x, float y, float w, float h) {
+    gfx::GfxPath path;
+    path.Create();
+    path.AddPathEllipse(x, y, w, h);
+    return path;
+}
+
+void FillSolid(gfx::GfxGraphics& g, const gfx::GfxPath& path, std::uint32_t argb) {
+    gfx::GfxSolidBrush brush;
+    brush.Create(argb);
+    g.FillPath(brush, path);
+}
+
+void FillLinear(gfx::GfxGraphics& g, const gfx::GfxPath& path, gp::PointF from, gp::PointF to,
+                std::uint32_t fromArgb, std::uint32_t toArgb) {
+    gfx::GfxLinearGradientBrush brush;
+    brush.CreateLineBrush(from, to, fromArgb, toArgb);
+    g.FillPath(brush, path);
+}
+
+void FillVertical(gfx::GfxGraphics& g, const gfx::GfxPath& path, float top, float bottom,
+                  std::uint32_t fromArgb, std::uint32_t toArgb) {
+    FillLinear(g, path, {0, top}, {0, bottom}, fromArgb, toArgb);
+}
+
+void Outline(gfx::GfxGraphics& g, const gfx::GfxPath& path, std::uint32_t argb) {
+    gfx::GfxPen pen;
+    pen.Create(argb, 1);
+    g.DrawPath(pen, path);
+}
+
+// One fill of a radial glow: centre colour fading to transparent white at the rim.
+void FillRadial(gfx::GfxGraphics& g, const gfx::GfxPath& path, gp::ARGB centre, gp::ARGB surround,
+                float focus) {
+    gfx::GfxPathGradientBrush brush;
+    if (!brush.CreatePathGradientFromPath(path)) return;
+    brush.SetCenterColor(centre);
+    brush.SetSurroundColorsWithCount(std::span<const gp::ARGB>(&surround, 1));
+    if (focus > 0) brush.SetFocusScales(focus, focus);
+    g.FillPath(brush, path);
+}
+
+// The hover halo: the ring of `halo` outside `mark`, white then accent.
+void DrawHalo(gfx::GfxGraphics& g, const gfx::GfxPath& mark, const gfx::GfxPath& halo) {
+    g.SetClipPath(mark);
+    g.SetClipPath(halo, gp::CombineModeXor);
+    FillRadial(g, halo, Argb(255, kWhite), Argb(0, kWhite), 0.4f);
+    FillRadial(g, halo, Argb(255, State().accentColour), Argb(0, kWhite), 0.3f);
+    g.ResetClip();
+}
+
+// Silver face with a faint rounded outline; shared by all three kinds.
+void DrawDisabledFace(gfx::GfxGraphics& g, const Box& b) {
+    gfx::GfxSolidBrush silver;
+    silver.Create(Argb(255, kSilver));
+    g.FillRectangle(silver, b.x, b.y, b.w, b.h);
+    Outline(g, RoundedBox(b.x, b.y, b.w - 1, b.h - 1), Argb(80, kBlack));
+}
+
+// The record's text in its font; a font that is not installed leaves the text out.
+void DrawLabel(gfx::GfxGraphics& g, HWND window, const ButtonRecord& record, const gp::RectF& layout,
+               gp::StringAlignment align, gp::Unit unit) {
+    if (record.text.empty()) return;
+    gfx::GfxFont font;
+    if (!font.Create(record.fontName, static_cast<float>(record.fontSize), record.fontStyle, unit)) return;
+    gfx::GfxStringFormat format;
+    format.Create();
+    format.SetAlign(align);
+    format.SetLineAlign(gp::StringAlignmentCenter);
+    gfx::GfxSolidBrush brush;
+    brush.Create(Argb(255, TextColour(window)));
+    g.DrawString(record.text, font, brush, layout, &format);
+}
+
+void DrawPushFace(gfx::GfxGraphics& g, const Box& b, UINT itemState) {
+    const gfx::GfxPath face = RoundedBox(b.x, b.y, b.w - 1, b.h - 1);
+    FillSolid(g, face, Argb(120, kWhite));
+    if (Has(itemState, ODS_DISABLED)) {
+        DrawDisabledFace(g, b);
+        return;
+    }
+    const COLORREF accent = State().accentColour;
+    FillVertical(g, face, b.y, b.y + b.h - 1, Argb(0, kWhite), Argb(60, kGrey));
+    gfx::GfxPath gloss;
+    gloss.Create();
+    AddTopRoundedOutline(gloss, b.x, b.y, b.w - 1, b.h * 0.5f, kCorner);
+    FillVertical(g, gloss, b.y, b.y + b.h * 0.5f, Argb(50, kWhite), Argb(10, kWhite));
+    if (Has(itemState, ODS_HOTLIGHT)) {
+        FillVertical(g, face, b.y, b.y + b.h - 1, Argb(60, accent), Argb(10, accent));
+        Outline(g, face, Argb(255, accent));
+    } else if (Has(itemState, ODS_FOCUS)) {
+        DrawGlow(g, face, 3, kGlow, 120);
+        Outline(g, face, Argb(70, kBlack));
+    } else {
+        Outline(g, face, Argb(120, kBlack));
+    }
+    if (Has(itemState, ODS_SELECTED)) {
+        FillVertical(g, RoundedBox(b.x + 2, b.y + 2, b.w - 3, b.h - 3), 2, b.h - 2, Argb(60, accent),
+                     Argb(100, kWhite));
+    }
+}
+
+// ---- The tinted check mark, kept as plain pixels so no GDI+ object outlives GDI+.
+
+struct Pixels {
+    int width = 0, height = 0;
+    std::vector<gp::ARGB> argb;  // rows top to bottom
+};
+
+Pixels DecodeCheckMark() {
+    Pixels p;
+    gfx::GfxBitmap image;
+    if (!image.LoadFromBytes({res::check_png.data, res::check_png.size})) return p;
+    p.width = image.GetWidth();
+    p.height = image.GetHeight();
+    p.argb.resize(static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height));
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x) p.argb[static_cast<std::size_t>(y * p.width + x)] = image.GetPixel(x, y);
+    return p;
+}
+
+// Multiplies each channel by the accent's, keeping the pixel's own alpha: the
+// white tick takes the accent colour and its dark halo stays dark.
+gp::ARGB TintPixel(gp::ARGB pixel, COLORREF accent) {
+    const unsigned alpha = pixel >> 24;
+    if (alpha == 0) return pixel;
+    const unsigned r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+    const unsigned nr = GetRValue(accent) * r / 255, ng = GetGValue(accent) * g / 255,
+                   nb = GetBValue(accent) * b / 255;
+    return (alpha << 24) | (nr << 16) | (ng << 8) | nb;
+}
+
+// The tinted mark for the current accent colour, recomputed only when it changes.
+const Pixels& TintedMarkPixels() {
+    static Pixels source;
+    static Pixels tinted;
+    static COLORREF tintedFor = 0;
+    if (source.argb.empty()) {
+        source = DecodeCheckMark();
+        tinted = {};
+    }
+    const COLORREF accent = State().accentColour;
+    if (tinted.argb.empty() || tintedFor != accent) {
+        tinted = source;
+        for (gp::ARGB& px : tinted.argb) px = TintPixel(px, accent);
+        tintedFor = accent;
+    }
+    return tinted;
+}
+
+// A bitmap over the pixels (which must outlive it).
+bool WrapPixels(const Pixels& p, gfx::GfxBitmap& bitmap) {
+    if (p.argb.empty()) return false;
+    return bitmap.CreateFromScan0(p.width, p.height, p.width * 4, PixelFormat32bppARGB,
+                                  reinterpret_cast<BYTE*>(const_cast<gp::ARGB*>(p.argb.data())));
+}
+
+// ---- Check boxes and radio buttons.
+
+struct SmallButton {
+    Box box;
+    float top;  // top of the 12-pixel mark, centred vertically
+    bool checked;
+};
+
+void DrawRadioMark(gfx::GfxGraphics& g, const SmallButton& s, UINT itemState) {
+    const Box& b = s.box;
+    const float x = b.x, top = s.top;
+    const COLORREF accent = State().accentColour;
+    g.SetSmoothingMode(gp::SmoothingModeAntiAlias);
+    const gfx::GfxPath circle = Ellipse(x + 2, top, 12, 12);
+    FillSolid(g, circle, Argb(255, kWhite));
+    FillLinear(g, circle, {x + 3, top + 1}, {x + 10, top + 11}, Argb(100, kBlack), Argb(0, kBlack));
+    if (Has(itemState, ODS_HOTLIGHT)) DrawHalo(g, circle, Ellipse(x - 1, top - 3, 18, 18));
+    Outline(g, circle, Argb(200, kBlack));
+    Outline(g, Ellipse(x + 3, b.y + static_cast<int>((b.h - 11) / 2) + 1, 9, 9), Argb(255, kWhite));
+    if (s.checked) {
+        const gfx::GfxPath dot = Ellipse(x + 5, top + 3, 6, 6);
+        Outline(g, dot, Argb(150, kBlack));
+        Outline(g, dot, Argb(150, accent));
+        FillRadial(g, dot, Argb(80, kWhite), Argb(255, accent), 0);
+    }
+}
+
+void DrawCheckMark(gfx::GfxGraphics& g, const SmallButton& s, UINT itemState) {
+    const Box& b = s.box;
+    const float x = b.x, top = s.top;
+    gfx::GfxPath box;
+    box.Create();
+    box.AddPathRectangle(x + 1, top + 1, 11, 11);
+    FillSolid(g, box, Argb(255, kWhite));
+    FillVertical(g, box, top, top + 12, Argb(70, kBlack), Argb(255, kWhite));
+    if (Has(itemState, ODS_HOTLIGHT)) {
+        DrawHalo(g, box, RoundedBox(x - 3, top - 3, 18, 18, 6));
+        const float markTop = b.y + static_cast<int>((b.h - 11) / 2);
+        FillLinear(g, box, {x, markTop}, {x + 12, markTop + 12}, Argb(90, State().accentColour),
+                   Argb(30, kWhite));
+    }
+    Outline(g, box, Argb(150, kBlack));
+    gfx::GfxPath inner;
+    inner.Create();
+    inner.AddPathRectangle(x + 1, top + 1, 10, 10);
+    Outline(g, inner, Argb(255, kWhite));
+    if (s.checked) {
+        const Pixels& mark = TintedMarkPixels();
+        gfx::GfxBitmap image;
+        if (!WrapPixels(mark, image)) return;  // an undecodable mark leaves the rest painted
+        // Drawn twice so the soft edge pixels come out stronger.
+        for (int i = 0; i < 2; ++i)
+            g.DrawImageStretchedI(image, static_cast<int>(x), static_cast<int>(top), mark.width, mark.height);
+    }
+}
+
+using MarkPainter = void (*)(gfx::GfxGraphics&, const SmallButton&, UINT);
+
+// The common frame of the check-box and radio painters: background, mark, text.
+void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float textOffset) {
+    gdi::WindowDc hdc(window);
+    RECT rect{};
+    GetClientRect(window, &rect);
+    CapturedBackground bg(window, rect);
+    if (!hdc || !bg) return;
+    const SmallButton s{Box(rect), static_cast<float>(rect.top + (rect.bottom - rect.top - 12) / 2),
+                        SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED};
+    {
+        gfx::GfxGraphics g;
+        if (g.CreateFromHDC(bg.dc())) {
+            if (Has(itemState, ODS_DISABLED))
+                DrawDisabledFace(g, s.box);
+            else
+                drawMark(g, s, itemState);
+            if (const ButtonRecord* record = RecordOf(window))
+                DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
+                          gp::StringAlignmentNear, gp::UnitPixel);
+        }
+    }
+    BitBlt(hdc.get(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, bg.dc(), 0, 0, SRCCOPY);
+}
+
+// ---- The subclass procedure's handlers.
+
+bool PaintsItself(int kind) { return kind == kRadioButton || kind == kCheckBox; }
+
+void RepaintSmall(HWND window, int kind) {
+    if (kind == kRadioButton)
+        PaintRadioButton(window, WithEnabledState(window, ODS_SELECTED));
+    else
+        PaintCheckBox(window, WithEnabledState(window, 0));
+}
+
+// The native procedure runs first (so the check state changes), then the skinned
+// look is drawn over whatever it painted.
+LRESULT RepaintAfterNative(const Message& m, int kind) {
+    if (!PaintsItself(kind)) return Previous(m);
+    Previous(m);
+    RepaintSmall(m.window, kind);
+    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+}
+
+LRESULT OnMove(const Message& m) {
+    InvalidateRect(m.window, nullptr, TRUE);
+    return Previous(m);
+}
+
+LRESULT OnFocusChange(const Message& m, ButtonRecord& b, int focused) {
+    b.focused = focused;
+    return Previous(m);
+}
+
+LRESULT OnSetText(const Message& m, ButtonRecord& b) {
+    if (m.lp) b.text = reinterpret_cast<const char*>(m.lp);
+    return Previous(m);
+}
+
+LRESULT OnPaint(const Message& m, int kind) {
+    if (!PaintsItself(kind)) return Previous(m);
+    {
+        gdi::PaintScope paint(m.window);
+        if (kind == kCheckBox)
+            PaintCheckBox(m.window, WithEnabledState(m.window, 0));
+        else
+            PaintRadioButton(m.window, WithEnabledState(m.window, 0));
+    }
+    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+}
+
+LRESULT OnEraseBackground(const Message& m) {
+    HDC dc = reinterpret_cast<HDC>(m.wp);
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<LRESULT>(SetTextColor(dc, TextColour(m.window)));
+}
+
+// Skinned buttons draw no frame of their own. (wParam is the update region here,
+// not a DC, so there is no background mode to set.)
+LRESULT OnNcPaint() { return 1; }
+
+// While the button is held, the native un-highlight (the mouse left it) is
+// dropped so the pressed look stays until the release.
+LRESULT OnSetState(const Message& m, const ButtonRecord& b) {
+    if (m.wp == 0 && b.pressed) return 0;
+    return Previous(m);
+}
+
+LRESULT OnKeyDown(const Message& m, int kind) {
+    if (m.wp != VK_SPACE) return Previous(m);
+    return RepaintAfterNative(m, kind);
+}
+
+// Repaints only when the hot button changes (or someone asked for it), not on
+// every move.
+LRESULT OnMouseMove(const Message& m, WindowRecord& owner, int position) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m.window, 0};
+    TrackMouseEvent(&tme);
+    owner.positionUnderMouse = position;
+    if (owner.hotPosition != owner.positionUnderMouse || owner.hoverRepaintRequest != 0) {
+        owner.hotPosition = owner.positionUnderMouse;
+        owner.hoverRepaintRequest = 0;
+        PaintButton(m.window, 0, true);
+    }
+    return Previous(m);
+}
+
+LRESULT OnLButtonDown(const Message& m, ButtonRecord& b) {
+    b.pressed = 1;
+    return RepaintAfterNative(m, b.kind);
+}
+
+LRESULT OnLButtonUp(const Message& m, WindowRecord& owner, ButtonRecord& b) {
+    b.pressed = 0;
+    owner.hotPosition = 0;
+    return Previous(m);
+}
+
+LRESULT OnMouseLeave(const Message& m, WindowRecord& owner, const ButtonRecord& b) {
+    owner.hotPosition = 0;
+    PaintButton(m.window, b.focused ? ODS_FOCUS : 0, false);
+    return Previous(m);
+}
+
+LRESULT Dispatch(const Message& m) {
+    WindowRecord* owner = OwnerRecord(m.window);
+    const int position = static_cast<int>(GetIntProp(m.window, prop::kIndex));
+    ButtonRecord* b = owner ? owner->buttons.At(position) : nullptr;
+    // Properties that lead nowhere (or to another button): the native look only.
+    if (!b || b->window != m.window) return Previous(m);
+    switch (m.message) {
+        case WM_MOVE: return OnMove(m);
+        case WM_SETFOCUS: return OnFocusChange(m, *b, 1);
+        case WM_KILLFOCUS: return OnFocusChange(m, *b, 0);
+        case WM_SETTEXT: return OnSetText(m, *b);
+        case WM_PAINT: return OnPaint(m, b->kind);
+        case WM_ERASEBKGND: return OnEraseBackground(m);
+        case WM_NCPAINT: return OnNcPaint();
+        case BM_SETCHECK: return RepaintAfterNative(m, b->kind);
+        case BM_SETSTATE: return OnSetState(m, *b);
+        case WM_KEYDOWN: return OnKeyDown(m, b->kind);
+        case WM_MOUSEMOVE: return OnMouseMove(m, *owner, position);
+        case WM_LBUTTONDOWN: return OnLButtonDown(m, *b);
+        case WM_LBUTTONUP: return OnLButtonUp(m, *owner, *b);
+        case WM_LBUTTONDBLCLK: return 0;  // a double click must not act as a second click
+        case WM_MOUSELEAVE: return OnMouseLeave(m, *owner, *b);
+        default: return Previous(m);
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK ButtonSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return Dispatch({window, message, wParam, lParam});
+    } catch (...) {
+        return 0;  // out of memory: drop the message rather than unwind through the system
+    }
+}
+
+void PaintButton(HWND window, UINT itemState, bool hover) {
+    const ButtonRecord* b = RecordOf(window);
+    if (!b) return;
+    if (hover) itemState |= ODS_HOTLIGHT;
+    itemState = WithEnabledState(window, itemState);
+    switch (b->kind) {
+        case kPushButton: {
+            gdi::WindowDc dc(window);
+            RECT rect{};
+            GetClientRect(window, &rect);
+            if (dc) PaintPushButton(window, dc.get(), itemState, rect);
+            break;
+        }
+        case kRadioButton: PaintRadioButton(window, itemState); break;
+        case kCheckBox: PaintCheckBox(window, itemState); break;
+        default: break;
+    }
+}
+
+void PaintPushButton(HWND window, HDC hdc, UINT itemState, const RECT& rect) {
+    CapturedBackground bg(window, rect);
+    if (!bg) return;  // nothing skinned behind it: the screen keeps what it shows
+    const Box b(rect);
+    {
+        gfx::GfxGraphics g;
+        if (!g.CreateFromHDC(bg.dc())) return;
+        DrawPushFace(g, b, itemState);
+        if (const ButtonRecord* record = RecordOf(window))
+            DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter, gp::UnitWorld);
+    }
+    BitBlt(hdc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, bg.dc(), 0, 0, SRCCOPY);
+}
+
+void PaintRadioButton(HWND window, UINT itemState) { PaintSmallButton(window, itemState, DrawRadioMark, 18); }
+
+void PaintCheckBox(HWND window, UINT itemState) { PaintSmallButton(window, itemState, DrawCheckMark, 17); }
+
+void DrawGlow(gfx::GfxGraphics& g, const gfx::GfxPath& path, int count, COLORREF colour, int alpha) {
+    gfx::GfxPen pen;
+    if (!pen.Create(Argb(alpha, colour), 1)) return;
+    for (int i = 1; i <= count; ++i) {
+        pen.SetWidth(static_cast<float>(i));
+        g.DrawPath(pen, path);
+    }
+}
+
+std::vector<std::uint8_t> TintedCheckMark() {
+    const Pixels& mark = TintedMarkPixels();
+    gfx::GfxBitmap image;
+    if (!WrapPixels(mark, image)) return {};
+    return image.SaveToBytes(gfx::kFormatPng);
+}
+
 }  // namespace skin
