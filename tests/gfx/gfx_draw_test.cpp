@@ -121,7 +121,12 @@ TEST(GfxLinearGradientBrush, BlendsAlongTheLine) {
   ASSERT_TRUE(c.graphics.FillRectangle(brush, 0, 0, 64, 4));
   EXPECT_GT(Green(c.At(32, 1)), 200);
 
-  EXPECT_TRUE(brush.SetLineLinearBlend(0.5f, 1.0f));
+  // A linear blend peaking in the middle: the end colour there, the start at both ends.
+  ASSERT_TRUE(brush.SetLineLinearBlend(0.5f, 1.0f));
+  ASSERT_TRUE(c.graphics.FillRectangle(brush, 0, 0, 64, 4));
+  EXPECT_GT(Blue(c.At(32, 1)), 200);
+  EXPECT_GT(Red(c.At(2, 1)), 200);
+  EXPECT_GT(Red(c.At(61, 1)), 200);
 }
 
 TEST(GfxLinearGradientBrush, RejectsBadPresetBlends) {
@@ -190,6 +195,8 @@ TEST(GfxPen, StrokesLinesAndOutlines) {
   EXPECT_FLOAT_EQ(pen.GetWidth(), 3);
   ASSERT_TRUE(c.graphics.DrawLine(pen, 0, 5, 32, 5));
   EXPECT_EQ(c.At(16, 5), kRed);
+  EXPECT_EQ(c.At(16, 4), kRed);  // three pixels wide
+  EXPECT_EQ(c.At(16, 6), kRed);
   EXPECT_EQ(c.At(16, 9), 0u);
 
   GfxSolidBrush blue;
@@ -477,6 +484,17 @@ TEST_F(TextCanvas, DrawStringDrawsInsideTheLayout) {
   ASSERT_TRUE(canvas.graphics.MeasureString("亮度恢复", font, gp::RectF(0, 0, 200, 50), nullptr, bounds));
   EXPECT_GT(bounds.Width, 30);
   EXPECT_GT(bounds.Height, 10);
+}
+
+TEST_F(TextCanvas, AlignmentPlacesTheText) {
+  GfxStringFormat format;
+  ASSERT_TRUE(format.Create(gp::StringFormatFlagsNoWrap));
+  ASSERT_TRUE(format.SetAlign(gp::StringAlignmentFar));
+  ASSERT_TRUE(format.SetLineAlign(gp::StringAlignmentCenter));
+  ASSERT_TRUE(canvas.graphics.DrawString("ab", font, black, gp::RectF(0, 0, 80, 24), &format));
+  EXPECT_EQ(canvas.CountNot(kWhite, 0, 0, 50, 24), 0);  // nothing on the left
+  EXPECT_GT(canvas.CountNot(kWhite, 60, 0, 80, 24), 5);
+  EXPECT_EQ(canvas.CountNot(kWhite, 0, 0, 80, 4), 0);   // centred vertically
 }
 
 TEST_F(TextCanvas, EmptyTextDrawsNothing) {
