@@ -31,7 +31,11 @@ sleep 1
 read -r x y < <(window_origin "$win")
 import -window root -crop 260x150+"$x"+"$y" +repage "$out/window.png"
 import -window root "$out/screen.png"
-echo "screenshot: $out/window.png (whole screen: $out/screen.png)"
+# The button's hover look: the pointer over "亮度恢复" without clicking.
+xdotool mousemove --sync $((x + 76 + 54)) $((y + 115 + 15))
+sleep 0.5
+import -window root -crop 260x150+"$x"+"$y" +repage "$out/window-hover.png"
+echo "screenshot: $out/window.png (button hovered: $out/window-hover.png, whole screen: $out/screen.png)"
 echo "clicking 亮度恢复"
 click_restore_button "$win"
 sleep 2
