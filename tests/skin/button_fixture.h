@@ -49,7 +49,7 @@ private:
 // with two push buttons, a check box and two radio buttons; all destroyed at
 // tear-down.
 class SkinnedButtonsTest : public ::testing::Test {
-protected:
+public:  // the tests' case tables reach these through the fixture
     void SetUp() override;
     void TearDown() override;
 
