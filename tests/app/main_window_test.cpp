@@ -7,12 +7,21 @@
 #include <cstring>
 
 #include "app/startup.h"
+#include "app/trim.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/window_table.h"
 #include "tests/support/win_test.h"
 
 using namespace app;
 
 namespace {
+
+// The window is skinned as it is created, which needs GDI+.
+class GdiplusEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { skin::State().gdiplusToken = StartGdiplus(); }
+};
+const auto* const kGdiplus = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -98,25 +107,55 @@ TEST_F(MainWindowTest, LabelAndButtonAtTheirPlacesWithTheirTexts) {
     EXPECT_NE(text.back(), '\n');
 }
 
-TEST_F(MainWindowTest, LabelIsRedTextOverTheParentsBackground) {
+TEST_F(MainWindowTest, LabelIsRedTextOverTheSkinnedPicture) {
     HWND label = LabelWindow();
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     testing_support::PumpUntilIdle();
+    skin::WindowRecord* r = skin::Table().At(skin::FindWindowIndex(hwnd_));
+    ASSERT_NE(r, nullptr);
+    ASSERT_NE(r->frameDc, nullptr);
     HDC dc = GetDC(label);
-    COLORREF background = GetSysColor(COLOR_BTNFACE);
-    int red = 0, back = 0, other = 0;
-    for (int y = 0; y < kLabelBox.height; y += 1)
-        for (int x = 0; x < kLabelBox.width; x += 1) {
+    int red = 0, picture = 0, other = 0;
+    for (int y = 0; y < kLabelBox.height; ++y)
+        for (int x = 0; x < kLabelBox.width; ++x) {
             COLORREF c = GetPixel(dc, x, y);
-            if (c == background) ++back;
+            if (c == GetPixel(r->frameDc, kLabelBox.left + x, kLabelBox.top + y)) ++picture;
             else if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100) ++red;
             else ++other;
         }
     ReleaseDC(label, dc);
     EXPECT_GT(red, 300) << "no red text";
-    EXPECT_GT(back, kLabelBox.width * kLabelBox.height / 2) << "label has a background of its own";
+    // Everything that is not text is the window's picture behind the label.
+    EXPECT_GT(picture, kLabelBox.width * kLabelBox.height * 3 / 4);
+    EXPECT_LT(other, kLabelBox.width * kLabelBox.height / 10);
     // Clicks fall through to the window beneath (for dragging it).
     EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, MAKELPARAM(400, 350)), HTTRANSPARENT);
+}
+
+TEST_F(MainWindowTest, SkinnedWithTheApplicationsLook) {
+    const skin::Globals& g = skin::State();
+    EXPECT_EQ(g.accentColour, 0x51AE51u);
+    EXPECT_EQ(g.imageMode, 3);
+    EXPECT_FALSE(g.skinImage.empty());
+    skin::WindowRecord* r = skin::Table().At(skin::FindWindowIndex(hwnd_));
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->captionHeight, 110);
+    EXPECT_TRUE(r->dragOption && r->doubleClickOption && r->drawCaptionTitle && r->menuButton);
+    EXPECT_FALSE(r->helpButton || r->minimizeButton || r->maximizeButton);
+    ASSERT_EQ(r->CaptionButtonCount(), 3);  // blank, main menu, close
+    EXPECT_EQ(r->CaptionAt(2)->command, skin::kMainMenu);
+    EXPECT_EQ(r->CaptionAt(3)->command, skin::kClose);
+    EXPECT_EQ(r->stripWidth, 69);
+    EXPECT_EQ(r->bottomBarHeight, 25);
+    ASSERT_EQ(r->panelRects.size(), 1u);
+    EXPECT_EQ(r->bottomBar.width, 260 - 6);
+    // Laid out again on every move or size, the full-width panel leaves the last
+    // border's width of the bar free.
+    EXPECT_EQ(r->panelRects[0].width, 260 - 3 - 6);
+    EXPECT_TRUE(r->backgroundImage.empty()) << "the window uses the skin image";
+    // The button is drawn by the skin: owner-drawn and registered.
+    EXPECT_EQ(GetWindowLongA(ButtonWindow(), GWL_STYLE) & 0x0F, BS_OWNERDRAW);
+    EXPECT_EQ(skin::FindButtonRecord(skin::FindWindowIndex(hwnd_), ButtonWindow()), 1);
 }
 
 TEST_F(MainWindowTest, EscapeClosesTheWindowAndEndsTheLoop) {
@@ -134,6 +173,7 @@ TEST(StartUp, IconFallsBackToDefaultIconAndValuesAreSet) {
     StartUp();
     const skin::Globals& g = skin::State();
     EXPECT_NE(g.gdiplusToken, 0u);
+    EXPECT_EQ(g.onDeactivate, &TrimWorkingSet);
     EXPECT_NE(g.appIcon, nullptr);
     EXPECT_EQ(g.accentColour, 0xDDCA22u);
     EXPECT_EQ(g.controlBlendLevel, 160);
