@@ -242,44 +242,22 @@ void PaintBackground(HWND control, HDC dc, const RECT& rect) {
 }
 
 BackgroundSource FindBackgroundSource(HWND control) {
-    BackgroundSource source;
-    if (GetIntProp(control, prop::kIsContainer) == 1) {
-        source.kind = BackgroundSource::kContainer;
-        source.container = control;
-        return source;
-    }
-    if (const int index = FindWindowIndex(control)) {
-        source.kind = BackgroundSource::kTopLevel;
-        source.index = index;
-        return source;
-    }
+    auto container = [](HWND c) { return BackgroundSource{BackgroundSource::kContainer, 0, c, 0}; };
+    auto topLevel = [](int index) { return BackgroundSource{BackgroundSource::kTopLevel, index, nullptr, 0}; };
+    if (GetIntProp(control, prop::kIsContainer) == 1) return container(control);
+    if (const int index = FindWindowIndex(control)) return topLevel(index);
     WindowTable& table = Table();
     for (HWND c = control ? GetParent(control) : nullptr; c; c = GetParent(c)) {
-        if (GetIntProp(c, prop::kIsContainer) == 1) {
-            source.kind = BackgroundSource::kContainer;
-            source.container = c;
-            return source;
-        }
-        if (const int index = FindWindowIndex(c)) {
-            source.kind = BackgroundSource::kTopLevel;
-            source.index = index;
-            return source;
-        }
+        if (GetIntProp(c, prop::kIsContainer) == 1) return container(c);
+        if (const int index = FindWindowIndex(c)) return topLevel(index);
         for (int k = 1; k <= table.Count(); ++k) {
             const int position = table.At(k)->groupBoxes.Find(c);
             if (position == 0) continue;
-            if (HWND outer = HandleProp(c, prop::kGroupContainer)) {
-                source.kind = BackgroundSource::kContainer;
-                source.container = outer;
-            } else {
-                source.kind = BackgroundSource::kGroupBox;
-                source.index = k;
-                source.groupPosition = position;
-            }
-            return source;
+            if (HWND outer = HandleProp(c, prop::kGroupContainer)) return container(outer);
+            return {BackgroundSource::kGroupBox, k, nullptr, position};
         }
     }
-    return source;
+    return {};
 }
 
 RECT OffsetInSource(HWND control) {
