@@ -129,7 +129,9 @@ void SkinnedButtonsTest::TearDown() {
 }
 
 HWND SkinnedButtonsTest::CreateTopLevel(DWORD style, int width, int height) {
-    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "Buttons", style, 60, 60, width, height, nullptr,
+    // Top right of the shared screen, away from where other tests put their windows:
+    // the probes read what is on screen.
+    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "Buttons", style, 760, 40, width, height, nullptr,
                              nullptr, GetModuleHandleA(nullptr), nullptr);
     created_.push_back(w);
     return w;
