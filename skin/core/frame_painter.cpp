@@ -14,21 +14,6 @@ using gp = Gdiplus::RectF;
 
 constexpr std::uint32_t kMagenta = 0xFFFF00FF;
 
-// A 32-bit top-down DIB section: what the frame and snapshots are drawn into.
-HBITMAP NewArgbBitmap(int width, int height, void** pixels = nullptr) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = std::max(width, 1);
-    bi.bmiHeader.biHeight = -std::max(height, 1);
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (pixels) *pixels = bitmap ? bits : nullptr;
-    return bitmap;
-}
-
 gfx::GfxBitmap* Decoded(std::shared_ptr<gfx::GfxBitmap>& cache, const Bytes& bytes) {
     if (bytes.empty()) return nullptr;
     if (!cache) {
@@ -51,7 +36,7 @@ void DropSnapshot(HDC& dc, HBITMAP& first, HBITMAP& current) {
 void TakeSnapshot(HDC frame, HDC& dc, HBITMAP& first, HBITMAP& current, const IntRect& box) {
     DropSnapshot(dc, first, current);
     dc = CreateCompatibleDC(nullptr);
-    current = NewArgbBitmap(box.width, box.height);
+    current = gdi::NewArgbDib(box.width, box.height);
     first = static_cast<HBITMAP>(SelectObject(dc, current));
     BitBlt(dc, 0, 0, box.width, box.height, frame, box.x, box.y, SRCCOPY);
 }
@@ -267,7 +252,7 @@ void FullFrameRender(int index, HDC, bool present) {
     if (!r) return;
     if (!r->frameDc) r->frameDc = CreateCompatibleDC(nullptr);
 
-    HBITMAP frame = NewArgbBitmap(W, H, &r->frameBits);
+    HBITMAP frame = gdi::NewArgbDib(W, H, &r->frameBits);
     r->frameWidth = std::max(W, 1);
     r->frameHeight = std::max(H, 1);
     HGDIOBJ displaced = SelectObject(r->frameDc, frame);

@@ -109,6 +109,22 @@ private:
     HGDIOBJ old_;
 };
 
+// A 32-bit top-down DIB section (at least 1 x 1); its pixels through `pixels`.
+// The caller owns the bitmap.
+inline HBITMAP NewArgbDib(int width, int height, void** pixels = nullptr) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width > 0 ? width : 1;
+    bi.bmiHeader.biHeight = -(height > 0 ? height : 1);
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (pixels) *pixels = bitmap ? bits : nullptr;
+    return bitmap;
+}
+
 // An off-screen surface compatible with a target DC, flushed with one BitBlt.
 class MemoryCanvas {
 public:

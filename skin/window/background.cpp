@@ -39,19 +39,6 @@ void Register(HDC dc, HBITMAP bitmap, HGDIOBJ displaced) {
     }
 }
 
-// A zeroed (transparent black) 32-bit top-down DIB; never smaller than 1 x 1 so
-// that an empty rectangle still gives a DC that painters may draw on.
-HBITMAP NewCaptureBitmap(int width, int height) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = std::max(width, 1);
-    bi.bmiHeader.biHeight = -std::max(height, 1);
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-}
 
 // The tint a recorded group box or tab control lays over what is behind it.
 struct GroupTint {
@@ -214,7 +201,7 @@ bool DrawBehind(HWND control, HDC dc, const RECT& rect, Target target) {
 
 HDC CaptureBackground(HWND control, const RECT& rect) {
     gdi::MemoryDc dc(CreateCompatibleDC(nullptr));
-    gdi::Bitmap bitmap(NewCaptureBitmap(rect.right - rect.left, rect.bottom - rect.top));
+    gdi::Bitmap bitmap(gdi::NewArgbDib(rect.right - rect.left, rect.bottom - rect.top));
     if (!dc || !bitmap) return nullptr;
     HGDIOBJ displaced = SelectObject(dc.get(), bitmap.get());
     if (!DrawBehind(control, dc.get(), rect, Target::kCapture)) {
