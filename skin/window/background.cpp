@@ -39,7 +39,6 @@ void Register(HDC dc, HBITMAP bitmap, HGDIOBJ displaced) {
     }
 }
 
-
 // The tint a recorded group box or tab control lays over what is behind it.
 struct GroupTint {
     COLORREF colour = 0;  // 0: no tint
