@@ -110,32 +110,26 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-bool RegisterWindowClasses(HINSTANCE instance) {
+// Registers a class once; true when it is (or already was) registered.
+bool RegisterOnce(HINSTANCE instance, const char* name, WNDPROC proc, UINT style, HBRUSH background) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExA(instance, kMainClass, &wc)) {
-        wc = {};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = MainProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kMainClass;
-        if (!RegisterClassExA(&wc)) return false;
-    }
+    if (GetClassInfoExA(instance, name, &wc)) return true;
     wc = {};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExA(instance, kLabelClass, &wc)) {
-        wc = {};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = LabelProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = kLabelClass;
-        if (!RegisterClassExA(&wc)) return false;
-    }
-    return true;
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    return RegisterClassExA(&wc) != 0;
+}
+
+bool RegisterWindowClasses(HINSTANCE instance) {
+    return RegisterOnce(instance, kMainClass, MainProc, CS_DBLCLKS,
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) &&
+           RegisterOnce(instance, kLabelClass, LabelProc, 0, nullptr);
 }
 
 POINT CentredPosition(int screenWidth, int screenHeight) {

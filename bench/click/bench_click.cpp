@@ -9,26 +9,10 @@
 
 #include "app/brightness.h"
 #include "app/runtime.h"
+#include "bench/common/timing.h"
 
-namespace {
-
-double NowMs() {
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-}  // namespace
+using bench::Median;
+using bench::NowMs;
 
 int main(int argc, char** argv) {
     int rounds = argc > 1 ? std::max(3, std::atoi(argv[1])) : 9;
@@ -57,7 +41,6 @@ int main(int argc, char** argv) {
         if (GetFileAttributesA(tool.c_str()) != INVALID_FILE_ATTRIBUTES) ++leftBehind;
     }
     double b = Median(base), c = Median(click);
-    (void)screen;
     std::printf("baseline (start and wait for a do-nothing program): median %.1f ms\n", b);
     std::printf("reference (do-nothing program that opens the screen DC): median %.1f ms, "
                 "click / reference %.2f\n", Median(screen), c / Median(screen));

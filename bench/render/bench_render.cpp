@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/skin_hook.h"
+#include "bench/common/timing.h"
 #include "gfx/gfx.h"
 #include "resources/embedded.h"
 #include "skin/core/frame_painter.h"
@@ -20,28 +22,8 @@
 
 namespace {
 
-double NowMs() {
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
-template <typename F>
-double TimeEach(int reps, F&& f) {
-    double t0 = NowMs();
-    for (int i = 0; i < reps; ++i) f(i);
-    return (NowMs() - t0) / reps;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::Median;
+using bench::TimeEach;
 
 LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
 
@@ -67,16 +49,7 @@ int main(int argc, char** argv) {
                                   wc.hInstance, nullptr);
     HWND button = CreateWindowExA(0, "BUTTON", "亮度恢复", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                                   76, 115, 109, 31, window, nullptr, wc.hInstance, nullptr);
-    skin::SkinInitOptions init;
-    init.imageData = {res::background_jpg.data, res::background_jpg.size};
-    init.accentColour = 0x51AE51;
-    init.imageMode = 3;
-    skin::InitSkin(init);
-    skin::ApplySkinOptions options;
-    options.captionHeight = 110;
-    options.menuButton = true;
-    options.bottomBarHeight = 25;
-    skin::ApplySkin(window, options);
+    app::OnMainWindowCreated(window);  // exactly what the program does to its window
     ShowWindow(window, SW_SHOW);
     const int index = skin::FindWindowIndex(window);
     skin::FullFrameRender(index, nullptr, true);  // first render: decodes the picture once
