@@ -233,9 +233,17 @@ void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::R
 }
 
 void ApplyWindowShape(HWND window) {
+    RECT rc;
+    GetClientRect(window, &rc);
+    gdi::Region wanted(CreateRoundRectRgn(0, 0, rc.right + 1, rc.bottom + 1, 5, 5));
+    // Re-shaping a window costs the X server a round of shape requests: skip it
+    // when the window already has exactly this shape.
+    gdi::Region current(CreateRectRgn(0, 0, 0, 0));
+    if (wanted && current && GetWindowRgn(window, current.get()) != ERROR &&
+        EqualRgn(current.get(), wanted.get()))
+        return;
     SetWindowRgn(window, nullptr, TRUE);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
-    RECT rc;
     GetClientRect(window, &rc);
     // The region belongs to the window from here on.
     SetWindowRgn(window, CreateRoundRectRgn(0, 0, rc.right + 1, rc.bottom + 1, 5, 5), TRUE);
