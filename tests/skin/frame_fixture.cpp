@@ -36,7 +36,7 @@ private:
 constexpr char kClass[] = "TovikSkinFrameTest";
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    ReceivedLog().push_back({window, message, wp, lp});
+    if (recordMessages) ReceivedLog().push_back({window, message, wp, lp});
     if (message == WM_NCDESTROY) procAtNcDestroy = GetWindowLongA(window, GWL_WNDPROC);
     if (message == WM_SYSCOMMAND && !realSysCommands && (wp & 0xFFF0) != SC_CLOSE) return 0;
     return DefWindowProcA(window, message, wp, lp);
@@ -62,6 +62,7 @@ std::vector<HWND>& CreatedWindows() {
 }  // namespace
 
 bool realSysCommands = false;
+bool recordMessages = true;
 LONG procAtNcDestroy = 0;
 
 std::vector<Received>& ReceivedLog() {
@@ -108,6 +109,7 @@ void SkinnedWindowTest::SetUp() {
     g.onDeactivate = nullptr;
     g.appIcon = nullptr;
     realSysCommands = false;
+    recordMessages = true;
     procAtNcDestroy = 0;
     ClearReceived();
     InitTestSkin();
@@ -186,12 +188,21 @@ LRESULT SendMouse(HWND window, UINT message, int x, int y, WPARAM keys) {
     return SendMessageA(window, message, keys, MAKELPARAM(x, y));
 }
 
+// PrivateUsage of GetProcessMemoryInfo; Wine leaves it at 0, so there the
+// committed private pages of the address space are summed instead.
 long long PrivateBytes() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                          sizeof counters);
-    return static_cast<long long>(counters.PrivateUsage);
+    if (counters.PrivateUsage) return static_cast<long long>(counters.PrivateUsage);
+    long long total = 0;
+    MEMORY_BASIC_INFORMATION info{};
+    for (auto* address = static_cast<std::uint8_t*>(nullptr);
+         VirtualQuery(address, &info, sizeof info) == sizeof info && info.RegionSize;
+         address = static_cast<std::uint8_t*>(info.BaseAddress) + info.RegionSize)
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += static_cast<long long>(info.RegionSize);
+    return total;
 }
 
 // GetGuiResources(GR_GDIOBJECTS) answers 0 under Wine. Wine keeps every GDI

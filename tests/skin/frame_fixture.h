@@ -78,6 +78,8 @@ protected:
 // The recording procedure's log and switches (process-wide: one UI thread).
 std::vector<Received>& ReceivedLog();
 extern bool realSysCommands;
+// Off in the memory tests: the log itself would grow.
+extern bool recordMessages;
 // GetWindowLongA(GWL_WNDPROC) as seen by the original procedure at WM_NCDESTROY.
 extern LONG procAtNcDestroy;
 
