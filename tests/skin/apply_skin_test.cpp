@@ -256,7 +256,7 @@ TEST_F(ApplySkinTest, ButtonSkinnersTakePushButtonsAndCheckAndRadioButtonsOnly) 
     // The first control took the blank entry: no blank is left in front.
     EXPECT_EQ(r->buttons.At(1)->window, buttons[0]);
     // Push buttons first, then check and radio buttons, each in child order.
-    EXPECT_EQ(r->buttons.size(), 7);
+    ASSERT_EQ(r->buttons.size(), 7);
     EXPECT_EQ(r->buttons.At(4)->window, buttons[3]);
 }
 

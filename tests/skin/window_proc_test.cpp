@@ -308,7 +308,9 @@ TEST_F(Renumbering, DestroyingAnEarlierWindowRenumbersTheLaterOnesAndTheirContro
     EXPECT_EQ(skin::GetIntProp(third.window, skin::prop::kIndex), 2);
     EXPECT_EQ(skin::GetIntProp(second.button, skin::prop::kOwnerIndex), 1);
     EXPECT_EQ(skin::GetIntProp(third.button, skin::prop::kOwnerIndex), 2);
-    EXPECT_EQ(skin::OwnerRecord(third.button)->window, third.window);
+    const skin::WindowRecord* owner = skin::OwnerRecord(third.button);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(owner->window, third.window);
 
     // The survivors' procedures find their own records under the new numbers.
     SendMessageA(third.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
