@@ -13,24 +13,6 @@
 namespace button_test {
 namespace {
 
-class GdiplusEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
-    }
-    void TearDown() override {
-        skin::ReleaseSkinData();  // decoded images must go while GDI+ runs
-        Gdiplus::GdiplusShutdown(token_);
-    }
-
-private:
-    ULONG_PTR token_ = 0;
-};
-
-[[maybe_unused]] ::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
-
 constexpr char kClass[] = "TovikButtonTest";
 constexpr int kPictureWidth = 240, kPictureHeight = 170;
 
@@ -69,18 +51,6 @@ void InitTestSkin() {
 }
 
 }  // namespace
-
-std::ostream& operator<<(std::ostream& out, const Rgb& c) {
-    return out << "rgb(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
-
-Rgb FromColorref(COLORREF c) { return {GetRValue(c), GetGValue(c), GetBValue(c)}; }
-
-Rgb PixelAt(HDC dc, int x, int y) { return FromColorref(GetPixel(dc, x, y)); }
-
-bool Near(const Rgb& a, const Rgb& b, int t) {
-    return std::abs(a.r - b.r) <= t && std::abs(a.g - b.g) <= t && std::abs(a.b - b.b) <= t;
-}
 
 Surface::Surface(int width, int height) : width_(width), height_(height) {
     BITMAPINFO bi{};

@@ -10,18 +10,15 @@
 #include <gtest/gtest.h>
 
 #include "skin/window/window_table.h"
+#include "tests/skin/skin_probe.h"
 
 namespace button_test {
 
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Rgb& c);
-Rgb FromColorref(COLORREF c);
-Rgb PixelAt(HDC dc, int x, int y);
-// Every channel within tolerance.
-bool Near(const Rgb& a, const Rgb& b, int tolerance);
+using skin_test::FromColorref;
+using skin_test::Near;
+using skin_test::PixelAt;
+using skin_test::Rgb;
+using skin_test::operator<<;
 
 // Accent of the test skin: strong red, far from the bluish picture.
 inline constexpr COLORREF kAccent = RGB(224, 32, 32);

@@ -13,26 +13,6 @@
 namespace frame_test {
 namespace {
 
-class GdiplusEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
-    }
-    void TearDown() override {
-        // The table's records hold decoded images: release them while GDI+ runs.
-        skin::ReleaseSkinData();
-        skin::State().decodedSkinImage.reset();
-        Gdiplus::GdiplusShutdown(token_);
-    }
-
-private:
-    ULONG_PTR token_ = 0;
-};
-
-[[maybe_unused]] ::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
-
 constexpr char kClass[] = "TovikSkinFrameTest";
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
@@ -68,18 +48,6 @@ LONG procAtNcDestroy = 0;
 std::vector<Received>& ReceivedLog() {
     static std::vector<Received> log;
     return log;
-}
-
-std::ostream& operator<<(std::ostream& out, const Rgb& c) {
-    return out << "rgb(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
-
-Rgb FromColorref(COLORREF c) { return {GetRValue(c), GetGValue(c), GetBValue(c)}; }
-
-Rgb PixelAt(HDC dc, int x, int y) { return FromColorref(GetPixel(dc, x, y)); }
-
-bool Near(const Rgb& a, const Rgb& b, int t) {
-    return std::abs(a.r - b.r) <= t && std::abs(a.g - b.g) <= t && std::abs(a.b - b.b) <= t;
 }
 
 Rgb Blend(const Rgb& over, int alpha, const Rgb& under) {

@@ -14,18 +14,15 @@
 #include "skin/core/skin_state.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/window_table.h"
+#include "tests/skin/skin_probe.h"
 
 namespace frame_test {
 
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Rgb& c);
-Rgb FromColorref(COLORREF c);
-Rgb PixelAt(HDC dc, int x, int y);
-// Every channel within tolerance.
-bool Near(const Rgb& a, const Rgb& b, int tolerance);
+using skin_test::FromColorref;
+using skin_test::Near;
+using skin_test::PixelAt;
+using skin_test::Rgb;
+using skin_test::operator<<;
 // `over` at alpha (0..255) composited onto `under`.
 Rgb Blend(const Rgb& over, int alpha, const Rgb& under);
 int Brightness(const Rgb& c);
