@@ -50,13 +50,9 @@ void PaintLabel(HWND hwnd) {
 
 LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case WM_PAINT:
-            PaintLabel(hwnd);
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_NCHITTEST:
-            return HTTRANSPARENT;  // clicks and drags belong to the window under it
+        case WM_PAINT: PaintLabel(hwnd); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_NCHITTEST: return HTTRANSPARENT;  // clicks and drags belong to the window under it
         case WM_SETTEXT: {
             LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
             InvalidateRect(hwnd, nullptr, FALSE);
@@ -71,12 +67,10 @@ void CreateControls(HWND main) {
     g_label = CreateWindowExA(0, kLabelClass, kLabelText, WS_CHILD | WS_VISIBLE, kLabelBox.left,
                               kLabelBox.top, kLabelBox.width, kLabelBox.height, main, nullptr,
                               instance, nullptr);
-    g_button = CreateWindowExA(0, "BUTTON", kButtonCaption,
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                               kButtonBox.left, kButtonBox.top, kButtonBox.width,
-                               kButtonBox.height, main,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance,
-                               nullptr);
+    g_button = CreateWindowExA(
+        0, "BUTTON", kButtonCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+        kButtonBox.left, kButtonBox.top, kButtonBox.width, kButtonBox.height, main,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
     SendMessageA(g_button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
 }
@@ -111,7 +105,8 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 // Registers a class once; true when it is (or already was) registered.
-bool RegisterOnce(HINSTANCE instance, const char* name, WNDPROC proc, UINT style, HBRUSH background) {
+bool RegisterOnce(HINSTANCE instance, const char* name, WNDPROC proc, UINT style,
+                  HBRUSH background) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     if (GetClassInfoExA(instance, name, &wc)) return true;

@@ -19,9 +19,9 @@ inline constexpr char kLabelText[] =
     "点击亮度恢复即可恢复\r\n"
     "\r\n"
     "Miran QQ:123456";
-inline constexpr Box kMainBox{50, 50, 260, 150};   // left/top unused: centred on screen
-inline constexpr Box kLabelBox{20, 24, 216, 88};   // client coordinates
-inline constexpr Box kButtonBox{76, 115, 109, 31}; // client coordinates
+inline constexpr Box kMainBox{50, 50, 260, 150};    // left/top unused: centred on screen
+inline constexpr Box kLabelBox{20, 24, 216, 88};    // client coordinates
+inline constexpr Box kButtonBox{76, 115, 109, 31};  // client coordinates
 inline constexpr int kButtonId = 1001;
 inline constexpr char kMainClass[] = "TovikBrightnessMain";
 inline constexpr char kLabelClass[] = "TovikTransparentLabel";

@@ -76,7 +76,7 @@ bool WriteBytesToFile(const std::string& path, std::initializer_list<res::ByteSp
 bool DeleteFileAt(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
 
 int ShowCommandFor(std::optional<int> showMode) {
-    static constexpr int kCommands[] = {SW_HIDE,           SW_SHOWNORMAL,     SW_SHOWMINIMIZED,
+    static constexpr int kCommands[] = {SW_HIDE,          SW_SHOWNORMAL,     SW_SHOWMINIMIZED,
                                         SW_SHOWMAXIMIZED, SW_SHOWNOACTIVATE, SW_MINIMIZE};
     int mode = showMode ? std::clamp(*showMode, 1, 6) : 2;
     return kCommands[mode - 1];
@@ -89,8 +89,8 @@ bool RunProgram(const std::string& commandLine, bool wait, std::optional<int> sh
     si.wShowWindow = static_cast<WORD>(ShowCommandFor(showMode));
     PROCESS_INFORMATION pi{};
     std::string mutableLine = commandLine;  // CreateProcessA may write into it
-    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi))
         return false;
     FileHandle process(pi.hProcess), thread(pi.hThread);
     if (wait)

@@ -13,7 +13,7 @@ pkgs=(
   libxxf86vm1:i386 libxrandr2:i386 libxrender1:i386 libxi6:i386 libxcursor1:i386
   libxinerama1:i386 libxfixes3:i386 libxcomposite1:i386 libfreetype6:i386 libfontconfig1:i386
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils x11-utils x11-apps
-  xdotool imagemagick locales fonts-wqy-zenhei
+  xdotool imagemagick locales fonts-wqy-zenhei fonts-arphic-uming
   gcc libc6-dev libx11-dev libxxf86vm-dev
   googletest
 )
@@ -45,16 +45,30 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 || { log "localedef failed"; exit 1; }
 fi
 
-# Wine prefix: created once, then the SimSun replacement font is registered.
+# Wine prefix: created once; its settings are (re)applied whenever their
+# version below changes, so an older prefix is brought up to date too.
+prefix_version=2
 if [ ! -f "$WINEPREFIX/.project-ready" ]; then
   log "creating the Wine prefix in $WINEPREFIX (about half a minute)"
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   wineserver -w
-  for name in "宋体" "SimSun" "Tahoma" "Arial" "Microsoft Sans Serif"; do
+  touch "$WINEPREFIX/.project-ready"
+fi
+if [ "$(cat "$WINEPREFIX/.project-settings" 2>/dev/null)" != "$prefix_version" ]; then
+  log "applying the Wine prefix settings"
+  # Windows draws 宋体 (SimSun) as a Ming face: AR PL UMing is the closest here.
+  # The sans names get a sans face, so tests still have a second family.
+  for name in "宋体" "SimSun"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "AR PL UMing CN" /f >/dev/null 2>&1
+  done
+  for name in "Tahoma" "Arial" "Microsoft Sans Serif"; do
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
   done
+  # Without a window manager, a "managed" window makes Wine wait two seconds
+  # for one each time it is hidden or destroyed.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.project-ready"
+  echo "$prefix_version" >"$WINEPREFIX/.project-settings"
 fi
 log "ready"

@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "empty: not a process id: %s\n", argv[1]);
         return 1;
     }
-    HANDLE process = OpenProcess(PROCESS_SET_QUOTA | PROCESS_QUERY_INFORMATION, FALSE,
-                                 static_cast<DWORD>(pid));
+    HANDLE process =
+        OpenProcess(PROCESS_SET_QUOTA | PROCESS_QUERY_INFORMATION, FALSE, static_cast<DWORD>(pid));
     if (!process) {
         std::fprintf(stderr, "empty: cannot open process %lu (error %lu)\n", pid, GetLastError());
         return 2;

@@ -42,8 +42,10 @@ int main(int argc, char** argv) {
     }
     double b = Median(base), c = Median(click);
     std::printf("baseline (start and wait for a do-nothing program): median %.1f ms\n", b);
-    std::printf("reference (do-nothing program that opens the screen DC): median %.1f ms, "
-                "click / reference %.2f\n", Median(screen), c / Median(screen));
+    std::printf(
+        "reference (do-nothing program that opens the screen DC): median %.1f ms, "
+        "click / reference %.2f\n",
+        Median(screen), c / Median(screen));
     std::printf("click handler: median %.1f ms; helper file left after return: %d of %d\n", c,
                 leftBehind, rounds);
     std::printf("click / baseline: %.2f\n", c / b);

@@ -288,7 +288,8 @@ void FullFrameRender(int index, HDC, bool present) {
         g.SetSmoothingMode(Gdiplus::SmoothingModeDefault);
     }
     if (r->bottomBarHeight > 0)
-        for (int n = 1; n <= static_cast<int>(r->panelRects.size()); ++n) DrawPanel(index, &g, true, n);
+        for (int n = 1; n <= static_cast<int>(r->panelRects.size()); ++n)
+            DrawPanel(index, &g, true, n);
     surface.Sync();
 
     if (present) {
@@ -320,7 +321,8 @@ void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
     const int B = kResizeBorder;
     const IntRect box{B + 6, B + 1, rc.right - r->stripWidth - 10 - 2 * B, 32};
     if (!insideRender)
-        BitBlt(r->frameDc, box.x, box.y, box.width, box.height, r->captionDc, box.x, box.y, SRCCOPY);
+        BitBlt(r->frameDc, box.x, box.y, box.width, box.height, r->captionDc, box.x, box.y,
+               SRCCOPY);
     FrameSurface fg(*r, insideRender ? graphics : nullptr, false);
     if (State().appIcon) {
         fg.Sync();
@@ -332,11 +334,11 @@ void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
         title = *text;
     } else {
         std::string buf(static_cast<std::size_t>(GetWindowTextLengthA(r->window)) + 1, '\0');
-        buf.resize(static_cast<std::size_t>(GetWindowTextA(r->window, buf.data(), static_cast<int>(buf.size()))));
+        buf.resize(static_cast<std::size_t>(
+            GetWindowTextA(r->window, buf.data(), static_cast<int>(buf.size()))));
         title = std::move(buf);
     }
-    DrawHaloText(*fg.g,
-                 title,
+    DrawHaloText(*fg.g, title,
                  {static_cast<float>(box.x + 20), static_cast<float>(box.y + 2),
                   static_cast<float>(box.width), 32},
                  r->titleColour, r->titleShadowColour, 1, r->titleFontName,
@@ -368,8 +370,10 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
         FrameSurface fg(*r, nullptr, false);
         gfx::GfxPath shape;
         shape.Create();
-        if (close) AddTopRightRoundedOutline(shape, x, y, w, h, 5);
-        else shape.AddPathRectangle(x, y, w, h);
+        if (close)
+            AddTopRightRoundedOutline(shape, x, y, w, h, 5);
+        else
+            shape.AddPathRectangle(x, y, w, h);
         VerticalGradientFill(*fg.g, shape, y, y + h,
                              close ? Argb(255, 0x0000FF) : Argb(80, 0x000000),
                              close ? Argb(30, 0xFFFFFF) : Argb(5, 0xFFFFFF));
@@ -394,14 +398,19 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
         VerticalGradientFill(g, top, y, y + h, Argb(a / 5, 0x000000), Argb(0, 0xFFFFFF));
         gfx::GfxPath accentShape;
         accentShape.Create();
-        if (close) AddTopRightRoundedOutline(accentShape, x, y, w, h, 5);
-        else AddTopRoundedOutline(accentShape, x, y, w, h, 1);
+        if (close)
+            AddTopRightRoundedOutline(accentShape, x, y, w, h, 5);
+        else
+            AddTopRoundedOutline(accentShape, x, y, w, h, 1);
         VerticalGradientFill(g, accentShape, y, y + h,
                              Argb(a, close ? 0x0000FF : State().accentColour), Argb(0, 0xFFFFFF));
         gfx::GfxPath outline;
         outline.Create();
-        if (close) AddTopRightRoundedOutline(outline, x, y, w, h, 5);
-        else AddTopRoundedOutline(outline, x, y, w - 1, static_cast<float>(static_cast<int>(h * 0.8f)), 1);
+        if (close)
+            AddTopRightRoundedOutline(outline, x, y, w, h, 5);
+        else
+            AddTopRoundedOutline(outline, x, y, w - 1,
+                                 static_cast<float>(static_cast<int>(h * 0.8f)), 1);
         gfx::GfxLinearGradientBrush edge;
         edge.CreateLineBrush({0, y}, {0, y + h}, Argb(static_cast<int>(a * 0.8), 0xFFFFFF),
                              Argb(0, 0xFFFFFF));

@@ -45,7 +45,8 @@ void AddTopRightRoundedOutline(gfx::GfxPath& path, float x, float y, float w, fl
 // Text drawn four times in the halo colour (alpha 150) offset by o in each
 // direction, then once in the colour. Alignments are GDI+ StringAlignment values.
 void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::RectF& rect,
-                  COLORREF colour, COLORREF halo, float offset = 1, const std::string& face = "宋体",
-                  int style = 0, float size = 13, int hAlign = 0, int vAlign = 0);
+                  COLORREF colour, COLORREF halo, float offset = 1,
+                  const std::string& face = "宋体", int style = 0, float size = 13, int hAlign = 0,
+                  int vAlign = 0);
 
 }  // namespace skin

@@ -129,7 +129,9 @@ inline HBITMAP NewArgbDib(int width, int height, void** pixels = nullptr) {
 class MemoryCanvas {
 public:
     MemoryCanvas(HDC compatibleWith, int width, int height)
-        : width_(width), height_(height), dc_(CreateCompatibleDC(compatibleWith)),
+        : width_(width),
+          height_(height),
+          dc_(CreateCompatibleDC(compatibleWith)),
           bitmap_(CreateCompatibleBitmap(compatibleWith, width > 0 ? width : 1,
                                          height > 0 ? height : 1)),
           select_(dc_.get(), bitmap_.get()) {}

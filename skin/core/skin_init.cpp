@@ -42,9 +42,8 @@ COLORREF AverageColour(const ImageSource& image, int samples, int rightMargin, i
     return 0xFF000000u | RGB(red / samples, green / samples, blue / samples);
 }
 
-std::vector<std::uint8_t> ComposeFadedImage(const ImageSource& image,
-                                            std::optional<int> fadeWidth, COLORREF mainColour,
-                                            std::optional<int> direction) {
+std::vector<std::uint8_t> ComposeFadedImage(const ImageSource& image, std::optional<int> fadeWidth,
+                                            COLORREF mainColour, std::optional<int> direction) {
     gfx::GfxBitmap source;
     LoadImage(image, source);
     const int w = source.IsEmpty() ? 0 : source.GetWidth();

@@ -15,7 +15,7 @@ namespace skin {
 inline constexpr std::int64_t kAccentFromMain = -1;
 
 struct SkinInitOptions {
-    std::string imageFile;                 // empty: none
+    std::string imageFile;                    // empty: none
     std::span<const std::uint8_t> imageData;  // empty: none
     std::optional<COLORREF> mainColour;
     std::optional<std::int64_t> accentColour;  // kAccentFromMain: use the main colour
@@ -38,9 +38,8 @@ COLORREF AverageColour(const ImageSource& image, int samples, int rightMargin = 
 
 // The picture at its own size with its right edge (direction left out) or left
 // edge (direction 0) and its bottom edge melting into the main colour; PNG bytes.
-std::vector<std::uint8_t> ComposeFadedImage(const ImageSource& image,
-                                            std::optional<int> fadeWidth, COLORREF mainColour,
-                                            std::optional<int> direction);
+std::vector<std::uint8_t> ComposeFadedImage(const ImageSource& image, std::optional<int> fadeWidth,
+                                            COLORREF mainColour, std::optional<int> direction);
 
 // GdiplusShutdown with the given token, or with the kept one (cleared first).
 // A zero token does nothing. Images the skin cached are released before.

@@ -12,7 +12,7 @@
 namespace skin {
 
 struct Globals {
-    ULONG_PTR gdiplusToken = 0;       // for the one GdiplusShutdown at the end
+    ULONG_PTR gdiplusToken = 0;        // for the one GdiplusShutdown at the end
     HICON appIcon = nullptr;           // drawn in the caption; may stay null
     bool firstSizePending = true;      // consumed by the first WM_SIZE of a skinned window
     bool controlBackground = true;     // the button skinners run only while it is set
@@ -28,7 +28,7 @@ struct Globals {
     std::shared_ptr<gfx::GfxBitmap> decodedSkinImage;
     unsigned skinImageGeneration = 0;  // bumped whenever the skin image changes
 
-    int pressedButton = 0;  // caption button found by the last move or press, any window
+    int pressedButton = 0;             // caption button found by the last move or press, any window
     void (*onDeactivate)() = nullptr;  // run when the application loses activation
 };
 

@@ -31,22 +31,25 @@ LRESULT PassOn(HWND window, UINT message, WPARAM wp, LPARAM lp) {
 // tested in this order and the first match wins.
 int MatchZone(int x, int y, int R, int H) {
     const int B = kResizeBorder;
-    if (x <= B && y >= 11 && y < H - 10) return 1;        // left
-    if (x >= R - B && y >= 11 && y < H - 10) return 2;    // right
-    if (x >= 11 && y <= B && x < R - 10) return 3;        // top
-    if (x >= 11 && y >= H - B && x < R - 10) return 6;    // bottom
-    if (x <= 10 && y <= 10) return 4;                     // top-left
-    if (x >= R - 10 && y <= 10) return 5;                 // top-right
-    if (x <= 10 && y >= H - 10) return 7;                 // bottom-left
-    if (x >= R - 10 && y >= H - 10) return 8;             // bottom-right
+    if (x <= B && y >= 11 && y < H - 10) return 1;      // left
+    if (x >= R - B && y >= 11 && y < H - 10) return 2;  // right
+    if (x >= 11 && y <= B && x < R - 10) return 3;      // top
+    if (x >= 11 && y >= H - B && x < R - 10) return 6;  // bottom
+    if (x <= 10 && y <= 10) return 4;                   // top-left
+    if (x >= R - 10 && y <= 10) return 5;               // top-right
+    if (x <= 10 && y >= H - 10) return 7;               // bottom-left
+    if (x >= R - 10 && y >= H - 10) return 8;           // bottom-right
     return 0;
 }
 
 LPCSTR ZoneCursor(int code) {
     switch (code) {
-        case 1: case 2: return IDC_SIZEWE;
-        case 3: case 6: return IDC_SIZENS;
-        case 4: case 8: return IDC_SIZENWSE;
+        case 1:
+        case 2: return IDC_SIZEWE;
+        case 3:
+        case 6: return IDC_SIZENS;
+        case 4:
+        case 8: return IDC_SIZENWSE;
         default: return IDC_SIZENESW;
     }
 }
@@ -97,7 +100,8 @@ void OnMouseMove(int index, WindowRecord& r, LPARAM lp) {
     int& pressed = State().pressedButton;
     pressed = CaptionButtonHitTest(index, X(lp), Y(lp));
     if (r.hotButton >= 1 && r.hotButton != pressed) {
-        if (r.fadeOut.step < kFadeSteps) DrawCaptionButton(index, r.fadeOut.button, nullptr, false, false, 0);
+        if (r.fadeOut.step < kFadeSteps)
+            DrawCaptionButton(index, r.fadeOut.button, nullptr, false, false, 0);
         r.fadeOut = {r.hotButton, 0};
     }
     if (pressed >= 1 && pressed != r.hotButton) r.fadeIn = {pressed, 0};
@@ -135,7 +139,8 @@ void OnMouseLeave(int index, WindowRecord& r) {
 void OnFadeTimer(int index, WindowRecord& r) {
     if (r.fadeIn.button >= 1 && r.fadeIn.step <= 7) {
         ++r.fadeIn.step;
-        DrawCaptionButton(index, r.fadeIn.button, nullptr, false, false, r.fadeIn.step * kFadeAlphaStep);
+        DrawCaptionButton(index, r.fadeIn.button, nullptr, false, false,
+                          r.fadeIn.step * kFadeAlphaStep);
     }
     if (r.fadeOut.button >= 1 && r.fadeOut.step <= 7) {
         ++r.fadeOut.step;
@@ -273,9 +278,7 @@ void CaptionButtonAction(int index, int position) {
     if (!r || position < 1 || position > r->CaptionButtonCount()) return;
     HWND window = r->window;
     switch (r->CaptionAt(position)->command) {
-        case kClose:
-            SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-            break;
+        case kClose: SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
         case kMaximize:
             r->frameDirty = true;
             r->minimized = false;
@@ -299,7 +302,8 @@ void CaptionButtonAction(int index, int position) {
 void DestroyCleanup(HWND window) {
     if (const int index = FindWindowIndex(window)) {
         WindowRecord& r = *Table().At(index);
-        if (HMENU menu = reinterpret_cast<HMENU>(GetIntProp(window, prop::kMenu))) DestroyMenu(menu);
+        if (HMENU menu = reinterpret_cast<HMENU>(GetIntProp(window, prop::kMenu)))
+            DestroyMenu(menu);
         if (r.frameDc) {
             HGDIOBJ first = reinterpret_cast<HGDIOBJ>(GetIntProp(window, prop::kFrameFirstBitmap));
             HGDIOBJ current = reinterpret_cast<HGDIOBJ>(GetIntProp(window, prop::kFrameBitmap));
@@ -320,8 +324,7 @@ void DestroyCleanup(HWND window) {
         };
         drop(r.captionDc, r.captionFirstBitmap, r.captionBitmap);
         drop(r.barDc, r.barFirstBitmap, r.barBitmap);
-        SetWindowLongA(window, GWL_WNDPROC,
-                       static_cast<LONG>(GetIntProp(window, prop::kPrevProc)));
+        SetWindowLongA(window, GWL_WNDPROC, static_cast<LONG>(GetIntProp(window, prop::kPrevProc)));
         for (const char* name : {prop::kFrameFirstBitmap, prop::kFrameBitmap, prop::kIndex})
             RemovePropA(window, name);
         Table().Remove(index);
@@ -354,20 +357,13 @@ LRESULT CALLBACK SkinnedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM 
             break;
         case WM_SETTEXT:
             if (r->drawCaptionTitle && r->dragOption && lp)
-                DrawCaptionTitle(index, nullptr, false, std::string(reinterpret_cast<const char*>(lp)));
+                DrawCaptionTitle(index, nullptr, false,
+                                 std::string(reinterpret_cast<const char*>(lp)));
             break;
-        case WM_PAINT:
-            OnPaint(index, *r);
-            return DefWindowProcA(window, message, wp, lp);
-        case WM_QUIT:
-            ShutdownGdiplus();
-            break;
-        case WM_QUERYOPEN:
-            r->minimized = false;
-            break;
-        case WM_ERASEBKGND:
-            SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
-            return 1;
+        case WM_PAINT: OnPaint(index, *r); return DefWindowProcA(window, message, wp, lp);
+        case WM_QUIT: ShutdownGdiplus(); break;
+        case WM_QUERYOPEN: r->minimized = false; break;
+        case WM_ERASEBKGND: SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT); return 1;
         case WM_SHOWWINDOW:
             if (wp == 1) {
                 if (r->minimized) {
@@ -383,9 +379,7 @@ LRESULT CALLBACK SkinnedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM 
         case WM_ACTIVATEAPP:
             if (wp == 0 && State().onDeactivate) State().onDeactivate();
             break;
-        case WM_GETMINMAXINFO:
-            OnGetMinMaxInfo(*r, reinterpret_cast<MINMAXINFO*>(lp));
-            break;
+        case WM_GETMINMAXINFO: OnGetMinMaxInfo(*r, reinterpret_cast<MINMAXINFO*>(lp)); break;
         case WM_DRAWITEM:
             if (lp) {
                 const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
@@ -411,18 +405,12 @@ LRESULT CALLBACK SkinnedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM 
             return previous ? CallWindowProcA(previous, window, message, wp, lp)
                             : DefWindowProcA(window, message, wp, lp);
         }
-        case WM_SYSCOMMAND:
-            OnSysCommand(*r, wp);
-            break;
+        case WM_SYSCOMMAND: OnSysCommand(*r, wp); break;
         case WM_TIMER:
             if (wp == TimerId(window)) OnFadeTimer(index, *r);
             break;
-        case WM_MOUSEMOVE:
-            OnMouseMove(index, *r, lp);
-            break;
-        case WM_LBUTTONDOWN:
-            OnLButtonDown(index, *r, lp);
-            break;
+        case WM_MOUSEMOVE: OnMouseMove(index, *r, lp); break;
+        case WM_LBUTTONDOWN: OnLButtonDown(index, *r, lp); break;
         case WM_LBUTTONUP: {
             const int pressed = State().pressedButton;
             if (pressed > 0 && pressed <= r->CaptionButtonCount() && r->dragOption)
@@ -435,12 +423,8 @@ LRESULT CALLBACK SkinnedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM 
                 if (int p = MaximizeButtonPosition(index)) CaptionButtonAction(index, p);
             }
             break;
-        case WM_MOUSEHOVER:
-            r->mouseInside = true;
-            break;
-        case WM_MOUSELEAVE:
-            OnMouseLeave(index, *r);
-            break;
+        case WM_MOUSEHOVER: r->mouseInside = true; break;
+        case WM_MOUSELEAVE: OnMouseLeave(index, *r); break;
     }
     return PassOn(window, message, wp, lp);
 }

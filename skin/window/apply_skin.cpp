@@ -22,7 +22,8 @@ LONG ButtonType(HWND control) { return GetWindowLongA(control, GWL_STYLE) & 0x0F
 
 std::string WindowTextOf(HWND hwnd) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -127,9 +128,9 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
         const ImageSource source{{}, o.backgroundImage};
         r->backgroundAverage = AverageColour(source, 2000);
         if (r->backgroundMode == 0 || r->backgroundMode == 1)
-            r->backgroundImage = ComposeFadedImage(
-                source, std::nullopt, r->backgroundAverage,
-                r->backgroundMode == 1 ? std::optional<int>(0) : std::nullopt);
+            r->backgroundImage =
+                ComposeFadedImage(source, std::nullopt, r->backgroundAverage,
+                                  r->backgroundMode == 1 ? std::optional<int>(0) : std::nullopt);
         else
             r->backgroundImage.assign(o.backgroundImage.begin(), o.backgroundImage.end());
     }
@@ -137,7 +138,8 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
     int total = 0;
     if (r->helpButton) AddCaptionButton(*r, total, 26, res::caption_help_png, kHelp, "帮助");
     if (r->menuButton) AddCaptionButton(*r, total, 26, res::caption_menu_png, kMainMenu, "主菜单");
-    if (r->minimizeButton) AddCaptionButton(*r, total, 26, res::caption_min_png, kMinimize, "最小化");
+    if (r->minimizeButton)
+        AddCaptionButton(*r, total, 26, res::caption_min_png, kMinimize, "最小化");
     if (r->maximizeButton)
         AddCaptionButton(*r, total, 26, res::caption_max_png, kMaximize, "最大化",
                          &res::caption_restore_png);
@@ -159,8 +161,10 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
 
     const int barHeight = o.bottomBarHeight.value_or(0);
     if (barHeight > 0) {
-        if (o.bottomBarPanels) SetupBottomBar(index, barHeight, *o.bottomBarPanels, true);
-        else SetupBottomBar(index, barHeight, {}, false);
+        if (o.bottomBarPanels)
+            SetupBottomBar(index, barHeight, *o.bottomBarPanels, true);
+        else
+            SetupBottomBar(index, barHeight, {}, false);
         rec.barTextOption = 0;
         rec.barTextColour = 0xFFFFFF;
         rec.barFontName = "宋体";
@@ -197,7 +201,8 @@ void LayoutCaptionButtons(int index) {
     const float x0 = static_cast<float>(r->stripX + 2), y0 = static_cast<float>(r->stripY + 1);
     for (int i = 2; i <= r->CaptionButtonCount(); ++i) {
         CaptionButton& b = *r->CaptionAt(i);
-        b.hit = {x0 + 27.0f * static_cast<float>(i - 2), y0, b.command != kClose ? 26.0f : 40.0f, 18.0f};
+        b.hit = {x0 + 27.0f * static_cast<float>(i - 2), y0, b.command != kClose ? 26.0f : 40.0f,
+                 18.0f};
     }
     for (int i = 2; i <= r->CaptionButtonCount(); ++i) {
         const CaptionButton& b = *r->CaptionAt(i);
@@ -216,7 +221,8 @@ void SetupBottomBar(int index, int height, std::span<const PanelDefinition> pane
     r->bottomBar = {b, client.bottom - b - height - 1, client.right - 2 * b, height};
     r->panels.clear();
     if (given) {
-        for (const PanelDefinition& p : panels) r->panels.push_back({p.width, p.text, p.image, p.option});
+        for (const PanelDefinition& p : panels)
+            r->panels.push_back({p.width, p.text, p.image, p.option});
         LayoutPanels(*r, client.right, true);
     } else {
         r->panels.push_back(Panel{});

@@ -30,7 +30,8 @@ std::vector<Capture>& Registry() {
 
 void Register(HDC dc, HBITMAP bitmap, HGDIOBJ displaced) {
     auto& captures = Registry();
-    auto it = std::find_if(captures.begin(), captures.end(), [dc](const Capture& c) { return c.dc == dc; });
+    auto it = std::find_if(captures.begin(), captures.end(),
+                           [dc](const Capture& c) { return c.dc == dc; });
     if (it != captures.end()) {
         it->bitmap = bitmap;
         it->displaced = displaced;
@@ -120,16 +121,19 @@ void PaintOwnPanel(HWND control, HDC dc, const RECT& rect, const GroupTint& tint
     shape.Create();
     if (target == Target::kCapture) {
         if (tint.rounded) {
-            AddRoundRect(shape, 0, 5, static_cast<float>(rect.right), static_cast<float>(rect.bottom - 6), 5);
+            AddRoundRect(shape, 0, 5, static_cast<float>(rect.right),
+                         static_cast<float>(rect.bottom - 6), 5);
         } else if (GetClassText(control) == WC_TABCONTROLA) {
             const RECT t = TabPageRect(control);
             AddRoundRect(shape, static_cast<float>(t.left), static_cast<float>(t.top),
-                         static_cast<float>(t.right - t.left), static_cast<float>(t.bottom - t.top), 5);
+                         static_cast<float>(t.right - t.left), static_cast<float>(t.bottom - t.top),
+                         5);
         } else {
             shape.AddPathRectangle(0, 0, w, h);
         }
     } else if (tint.rounded) {
-        shape.AddPathRectangle(static_cast<float>(rect.left), static_cast<float>(rect.top + 4), w, h - 4);
+        shape.AddPathRectangle(static_cast<float>(rect.left), static_cast<float>(rect.top + 4), w,
+                               h - 4);
     } else {
         shape.AddPathRectangle(0, 0, w, h);
     }
@@ -167,11 +171,13 @@ void DrawFromContainer(HWND control, HDC dc, const RECT& rect, HWND container) {
 // A control inside a recorded group box (source.kind kGroupBox), or one whose
 // source was not found: false when there is no skinned window behind it.
 bool DrawFromGroup(HWND control, HDC dc, const RECT& rect, const BackgroundSource& source) {
-    const int index = source.kind == BackgroundSource::kGroupBox ? source.index : FindSkinnedAncestor(control);
+    const int index =
+        source.kind == BackgroundSource::kGroupBox ? source.index : FindSkinnedAncestor(control);
     WindowRecord* r = index > 0 ? Table().At(index) : nullptr;
     if (!r) return false;
     const ControlRecord* group = r->groupBoxes.At(r->groupBoxes.Find(control));
-    if (!group && source.kind == BackgroundSource::kGroupBox) group = r->groupBoxes.At(source.groupPosition);
+    if (!group && source.kind == BackgroundSource::kGroupBox)
+        group = r->groupBoxes.At(source.groupPosition);
     CopyFrom(dc, r->frameDc, OffsetInTopLevel(control), rect);
     const GroupTint tint = TintOf(group);
     if (group && tint.colour != 0)
@@ -190,8 +196,7 @@ bool DrawBehind(HWND control, HDC dc, const RECT& rect, Target target) {
             DrawFromContainer(control, dc, rect, source.container);
             return true;
         case BackgroundSource::kGroupBox:
-        case BackgroundSource::kNone:
-            break;
+        case BackgroundSource::kNone: break;
     }
     return DrawFromGroup(control, dc, rect, source);
 }
@@ -215,7 +220,8 @@ HDC CaptureBackground(HWND control, const RECT& rect) {
 int ReleaseBackground(HDC dc) {
     if (!dc) return 0;
     auto& captures = Registry();
-    auto it = std::find_if(captures.begin(), captures.end(), [dc](const Capture& c) { return c.dc == dc; });
+    auto it = std::find_if(captures.begin(), captures.end(),
+                           [dc](const Capture& c) { return c.dc == dc; });
     if (it == captures.end()) return 0;
     DeleteObject(SelectObject(dc, it->displaced));
     DeleteDC(dc);
@@ -229,7 +235,9 @@ void PaintBackground(HWND control, HDC dc, const RECT& rect) {
 
 BackgroundSource FindBackgroundSource(HWND control) {
     auto container = [](HWND c) { return BackgroundSource{BackgroundSource::kContainer, 0, c, 0}; };
-    auto topLevel = [](int index) { return BackgroundSource{BackgroundSource::kTopLevel, index, nullptr, 0}; };
+    auto topLevel = [](int index) {
+        return BackgroundSource{BackgroundSource::kTopLevel, index, nullptr, 0};
+    };
     if (GetIntProp(control, prop::kIsContainer) == 1) return container(control);
     if (const int index = FindWindowIndex(control)) return topLevel(index);
     WindowTable& table = Table();

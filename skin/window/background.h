@@ -20,7 +20,7 @@ void PaintBackground(HWND control, HDC dc, const RECT& rect);
 // Where a control's background comes from.
 struct BackgroundSource {
     enum Kind { kNone, kTopLevel, kContainer, kGroupBox } kind = kNone;
-    int index = 0;          // window index (top level, group box)
+    int index = 0;  // window index (top level, group box)
     HWND container = nullptr;
     int groupPosition = 0;  // position in the group-box list
 };

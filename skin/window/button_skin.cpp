@@ -33,7 +33,8 @@ struct Message {
 
 LRESULT Previous(const Message& m) {
     WNDPROC previous = reinterpret_cast<WNDPROC>(GetIntProp(m.window, prop::kPrevProc));
-    if (!previous || previous == ButtonSubclassProc) return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+    if (!previous || previous == ButtonSubclassProc)
+        return DefWindowProcA(m.window, m.message, m.wp, m.lp);
     return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);
 }
 
@@ -45,7 +46,9 @@ ButtonRecord* RecordOf(HWND window) {
     return b && b->window == window ? b : nullptr;
 }
 
-COLORREF TextColour(HWND window) { return static_cast<COLORREF>(GetIntProp(window, prop::kTextColour)); }
+COLORREF TextColour(HWND window) {
+    return static_cast<COLORREF>(GetIntProp(window, prop::kTextColour));
+}
 
 bool Has(UINT itemState, UINT flag) { return (itemState & flag) == flag; }
 
@@ -73,8 +76,10 @@ private:
 struct Box {
     float x, y, w, h;
     explicit Box(const RECT& r)
-        : x(static_cast<float>(r.left)), y(static_cast<float>(r.top)),
-          w(static_cast<float>(r.right - r.left)), h(static_cast<float>(r.bottom - r.top)) {}
+        : x(static_cast<float>(r.left)),
+          y(static_cast<float>(r.top)),
+          w(static_cast<float>(r.right - r.left)),
+          h(static_cast<float>(r.bottom - r.top)) {}
 };
 
 gfx::GfxPath RoundedBox(float x, float y, float w, float h, float d = kCorner) {
@@ -144,11 +149,12 @@ void DrawDisabledFace(gfx::GfxGraphics& g, const Box& b) {
 }
 
 // The record's text in its font; a font that is not installed leaves the text out.
-void DrawLabel(gfx::GfxGraphics& g, HWND window, const ButtonRecord& record, const gp::RectF& layout,
-               gp::StringAlignment align, gp::Unit unit) {
+void DrawLabel(gfx::GfxGraphics& g, HWND window, const ButtonRecord& record,
+               const gp::RectF& layout, gp::StringAlignment align, gp::Unit unit) {
     if (record.text.empty()) return;
     gfx::GfxFont font;
-    if (!font.Create(record.fontName, static_cast<float>(record.fontSize), record.fontStyle, unit)) return;
+    if (!font.Create(record.fontName, static_cast<float>(record.fontSize), record.fontStyle, unit))
+        return;
     gfx::GfxStringFormat format;
     format.Create();
     format.SetAlign(align);
@@ -181,8 +187,8 @@ void DrawPushFace(gfx::GfxGraphics& g, const Box& b, UINT itemState) {
         Outline(g, face, Argb(120, kBlack));
     }
     if (Has(itemState, ODS_SELECTED)) {
-        FillVertical(g, RoundedBox(b.x + 2, b.y + 2, b.w - 3, b.h - 3), 2, b.h - 2, Argb(60, accent),
-                     Argb(100, kWhite));
+        FillVertical(g, RoundedBox(b.x + 2, b.y + 2, b.w - 3, b.h - 3), 2, b.h - 2,
+                     Argb(60, accent), Argb(100, kWhite));
     }
 }
 
@@ -201,7 +207,8 @@ Pixels DecodeCheckMark() {
     p.height = image.GetHeight();
     p.argb.resize(static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height));
     for (int y = 0; y < p.height; ++y)
-        for (int x = 0; x < p.width; ++x) p.argb[static_cast<std::size_t>(y * p.width + x)] = image.GetPixel(x, y);
+        for (int x = 0; x < p.width; ++x)
+            p.argb[static_cast<std::size_t>(y * p.width + x)] = image.GetPixel(x, y);
     return p;
 }
 
@@ -293,7 +300,8 @@ void DrawCheckMark(gfx::GfxGraphics& g, const SmallButton& s, UINT itemState) {
         if (!WrapPixels(mark, image)) return;  // an undecodable mark leaves the rest painted
         // Drawn twice so the soft edge pixels come out stronger.
         for (int i = 0; i < 2; ++i)
-            g.DrawImageStretchedI(image, static_cast<int>(x), static_cast<int>(top), mark.width, mark.height);
+            g.DrawImageStretchedI(image, static_cast<int>(x), static_cast<int>(top), mark.width,
+                                  mark.height);
     }
 }
 
@@ -487,16 +495,22 @@ void PaintPushButton(HWND window, HDC hdc, UINT itemState, const RECT& rect) {
         if (!g.CreateFromHDC(bg.dc())) return;
         DrawPushFace(g, b, itemState);
         if (const ButtonRecord* record = RecordOf(window))
-            DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter, gp::UnitWorld);
+            DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter,
+                      gp::UnitWorld);
     }
     BitBlt(hdc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, bg.dc(), 0, 0, SRCCOPY);
 }
 
-void PaintRadioButton(HWND window, UINT itemState) { PaintSmallButton(window, itemState, DrawRadioMark, 18); }
+void PaintRadioButton(HWND window, UINT itemState) {
+    PaintSmallButton(window, itemState, DrawRadioMark, 18);
+}
 
-void PaintCheckBox(HWND window, UINT itemState) { PaintSmallButton(window, itemState, DrawCheckMark, 17); }
+void PaintCheckBox(HWND window, UINT itemState) {
+    PaintSmallButton(window, itemState, DrawCheckMark, 17);
+}
 
-void DrawGlow(gfx::GfxGraphics& g, const gfx::GfxPath& path, int count, COLORREF colour, int alpha) {
+void DrawGlow(gfx::GfxGraphics& g, const gfx::GfxPath& path, int count, COLORREF colour,
+              int alpha) {
     gfx::GfxPen pen;
     if (!pen.Create(Argb(alpha, colour), 1)) return;
     for (int i = 1; i <= count; ++i) {

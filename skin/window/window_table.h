@@ -16,10 +16,10 @@ namespace skin {
 
 // Window property names (values are read with GetPropA; unset reads as 0).
 namespace prop {
-inline constexpr char kIndex[] = "Hw_lbID";        // window index, or a control's list position
-inline constexpr char kOwnerIndex[] = "Hw_FuID";   // a control's top-level window index
-inline constexpr char kPrevProc[] = "Hw_hProc";    // the procedure the skin replaced
-inline constexpr char kTextColour[] = "Kj_Ztys";   // a control's text colour
+inline constexpr char kIndex[] = "Hw_lbID";       // window index, or a control's list position
+inline constexpr char kOwnerIndex[] = "Hw_FuID";  // a control's top-level window index
+inline constexpr char kPrevProc[] = "Hw_hProc";   // the procedure the skin replaced
+inline constexpr char kTextColour[] = "Kj_Ztys";  // a control's text colour
 inline constexpr char kToolbarImages[] = "Kj_wtjb";
 inline constexpr char kToolbarIndex[] = "Kj_lbID";
 inline constexpr char kToolbarOwner[] = "Kj_FuID";

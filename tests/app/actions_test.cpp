@@ -128,9 +128,15 @@ TEST(TrimTool, ExitCodesForGoodAndBadArguments) {
     struct Case {
         std::string args;
         bool ok;
-    } cases[] = {{pid, true},      {"", false},        {"abc", false}, {"-1", false},
-                 {"12x", false},   {"0", false},       {"99999999999", false},
-                 {"4000000000", false} /* no such process */, {pid + " 1", false}};
+    } cases[] = {{pid, true},
+                 {"", false},
+                 {"abc", false},
+                 {"-1", false},
+                 {"12x", false},
+                 {"0", false},
+                 {"99999999999", false},
+                 {"4000000000", false} /* no such process */,
+                 {pid + " 1", false}};
     for (const Case& c : cases) {
         STARTUPINFOA si{};
         si.cb = sizeof si;
@@ -138,8 +144,8 @@ TEST(TrimTool, ExitCodesForGoodAndBadArguments) {
         si.wShowWindow = SW_HIDE;
         PROCESS_INFORMATION pi{};
         std::string line = "\"" + tool + "\" " + c.args;
-        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
-                                   CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi));
+        ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                                   nullptr, nullptr, &si, &pi));
         WaitForSingleObject(pi.hProcess, 10000);
         DWORD code = 259;
         GetExitCodeProcess(pi.hProcess, &code);

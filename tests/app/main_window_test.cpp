@@ -103,13 +103,15 @@ TEST_F(MainWindowTest, LabelAndButtonAtTheirPlacesWithTheirTexts) {
     std::string text = WindowText(label);
     EXPECT_EQ(text.size(), 89u);
     EXPECT_EQ(text.substr(0, 17), "Tovik屏幕亮度恢复");
-    EXPECT_EQ(text.find("\r\n\r\n解决Tovik崩溃，回到桌面亮度\r\n点击亮度恢复即可恢复\r\n\r\n"), 17u);
+    EXPECT_EQ(text.find("\r\n\r\n解决Tovik崩溃，回到桌面亮度\r\n点击亮度恢复即可恢复\r\n\r\n"),
+              17u);
     EXPECT_NE(text.back(), '\n');
 }
 
 TEST_F(MainWindowTest, LabelIsRedTextOverTheSkinnedPicture) {
     HWND label = LabelWindow();
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(hwnd_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     testing_support::PumpUntilIdle();
     skin::WindowRecord* r = skin::Table().At(skin::FindWindowIndex(hwnd_));
     ASSERT_NE(r, nullptr);
@@ -119,9 +121,12 @@ TEST_F(MainWindowTest, LabelIsRedTextOverTheSkinnedPicture) {
     for (int y = 0; y < kLabelBox.height; ++y)
         for (int x = 0; x < kLabelBox.width; ++x) {
             COLORREF c = GetPixel(dc, x, y);
-            if (c == GetPixel(r->frameDc, kLabelBox.left + x, kLabelBox.top + y)) ++picture;
-            else if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100) ++red;
-            else ++other;
+            if (c == GetPixel(r->frameDc, kLabelBox.left + x, kLabelBox.top + y))
+                ++picture;
+            else if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100)
+                ++red;
+            else
+                ++other;
         }
     ReleaseDC(label, dc);
     EXPECT_GT(red, 300) << "no red text";

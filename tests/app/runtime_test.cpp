@@ -14,9 +14,15 @@ TEST(ShowCommand, MapsAndClampsEveryMode) {
         std::optional<int> mode;
         int expected;
     } cases[] = {
-        {std::nullopt, SW_SHOWNORMAL}, {-7, SW_HIDE},      {0, SW_HIDE},
-        {1, SW_HIDE},                  {2, SW_SHOWNORMAL}, {3, SW_SHOWMINIMIZED},
-        {4, SW_SHOWMAXIMIZED},         {5, SW_SHOWNOACTIVATE}, {6, SW_MINIMIZE},
+        {std::nullopt, SW_SHOWNORMAL},
+        {-7, SW_HIDE},
+        {0, SW_HIDE},
+        {1, SW_HIDE},
+        {2, SW_SHOWNORMAL},
+        {3, SW_SHOWMINIMIZED},
+        {4, SW_SHOWMAXIMIZED},
+        {5, SW_SHOWNOACTIVATE},
+        {6, SW_MINIMIZE},
         {9, SW_MINIMIZE},
     };
     for (const Case& c : cases)

@@ -18,14 +18,14 @@ inline constexpr gfx::gp::ARGB kBlack = 0xFF000000;
 
 // A 32bpp ARGB bitmap with a graphics on it.
 struct Canvas {
-  Canvas(int width, int height, gfx::gp::ARGB background = 0);
-  // The pixel after flushing pending drawing.
-  gfx::gp::ARGB At(int x, int y);
-  // How many pixels in [x0,x1)x[y0,y1) differ from colour.
-  int CountNot(gfx::gp::ARGB colour, int x0, int y0, int x1, int y1);
+    Canvas(int width, int height, gfx::gp::ARGB background = 0);
+    // The pixel after flushing pending drawing.
+    gfx::gp::ARGB At(int x, int y);
+    // How many pixels in [x0,x1)x[y0,y1) differ from colour.
+    int CountNot(gfx::gp::ARGB colour, int x0, int y0, int x1, int y1);
 
-  gfx::GfxBitmap bitmap;
-  gfx::GfxGraphics graphics;
+    gfx::GfxBitmap bitmap;
+    gfx::GfxGraphics graphics;
 };
 
 // Channels of an ARGB value.

@@ -30,7 +30,8 @@ TEST_F(ApplySkinTest, CaptionHeightIsAtLeast25) {
         std::optional<int> given;
         int expected;
     };
-    for (const Case c : {Case{std::nullopt, 25}, Case{0, 25}, Case{24, 25}, Case{25, 25}, Case{110, 110}}) {
+    for (const Case c :
+         {Case{std::nullopt, 25}, Case{0, 25}, Case{24, 25}, Case{25, 25}, Case{110, 110}}) {
         SCOPED_TRACE(c.given ? std::to_string(*c.given) : "left out");
         skin::ApplySkinOptions o;
         o.captionHeight = c.given;
@@ -57,7 +58,8 @@ TEST_F(ApplySkinTest, LeftOutOptionsTakeTheirDefaults) {
     EXPECT_EQ(r->maxTrackHeight, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_TRUE(GetWindowLongA(window_, GWL_STYLE) & WS_SYSMENU);
     EXPECT_EQ(skin::GetIntProp(window_, skin::prop::kIndex), 1);
-    EXPECT_EQ(GetWindowLongA(window_, GWL_WNDPROC), reinterpret_cast<LONG>(skin::SkinnedWindowProc));
+    EXPECT_EQ(GetWindowLongA(window_, GWL_WNDPROC),
+              reinterpret_cast<LONG>(skin::SkinnedWindowProc));
 }
 
 TEST_F(ApplySkinTest, CaptionButtonsFollowTheOptionsAndTheStyle) {
@@ -69,11 +71,21 @@ TEST_F(ApplySkinTest, CaptionButtonsFollowTheOptionsAndTheStyle) {
     };
     const Case cases[] = {
         {"nothing asked", 0, false, false, {skin::kClose}},
-        {"everything", WS_MINIMIZEBOX | WS_MAXIMIZEBOX, true, true,
+        {"everything",
+         WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+         true,
+         true,
          {skin::kHelp, skin::kMainMenu, skin::kMinimize, skin::kMaximize, skin::kClose}},
-        {"boxes only", WS_MINIMIZEBOX | WS_MAXIMIZEBOX, false, false,
+        {"boxes only",
+         WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+         false,
+         false,
          {skin::kMinimize, skin::kMaximize, skin::kClose}},
-        {"help and maximise", WS_MAXIMIZEBOX, true, false, {skin::kHelp, skin::kMaximize, skin::kClose}},
+        {"help and maximise",
+         WS_MAXIMIZEBOX,
+         true,
+         false,
+         {skin::kHelp, skin::kMaximize, skin::kClose}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -138,8 +150,8 @@ TEST_F(ApplySkinTest, BottomBarAndItsPanels) {
         SCOPED_TRACE("panels 50 and the rest");
         skin::ApplySkinOptions o;
         o.bottomBarHeight = 25;
-        o.bottomBarPanels = std::vector<skin::PanelDefinition>{{50, "one", {}, 0x0000FF},
-                                                                {-1, "two", {}, 0}};
+        o.bottomBarPanels =
+            std::vector<skin::PanelDefinition>{{50, "one", {}, 0x0000FF}, {-1, "two", {}, 0}};
         skin::WindowRecord* r = Skin(o);
         ASSERT_EQ(r->panelRects.size(), 2u);
         EXPECT_EQ(r->panels[0].text, "one");
@@ -150,7 +162,8 @@ TEST_F(ApplySkinTest, BottomBarAndItsPanels) {
         EXPECT_EQ(r->panelRects[1].y, top);
         EXPECT_EQ(r->panelRects[1].width, W - 53 - 6);
         // The panel that fills a resized window's bar follows its new width.
-        SetWindowPos(window_, nullptr, 0, 0, W + 40, H + 20, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window_, nullptr, 0, 0, W + 40, H + 20,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         EXPECT_EQ(r->bottomBar.y, H + 20 - 3 - 25 - 1);
         EXPECT_EQ(r->panelRects[1].width, W + 40 - 53 - 6);
         DestroyWindow(window_);
@@ -213,8 +226,8 @@ TEST_F(ApplySkinTest, ButtonSkinnersTakePushButtonsAndCheckAndRadioButtonsOnly) 
     std::vector<LONG> procsBefore;
     int y = 0;
     for (const Case& c : cases) {
-        HWND b = CreateWindowExA(0, "BUTTON", c.name, WS_CHILD | WS_VISIBLE | c.type, 4, y += 10, 80, 10,
-                                 w, nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND b = CreateWindowExA(0, "BUTTON", c.name, WS_CHILD | WS_VISIBLE | c.type, 4, y += 10,
+                                 80, 10, w, nullptr, GetModuleHandleA(nullptr), nullptr);
         buttons.push_back(b);
         stylesBefore.push_back(GetWindowLongA(b, GWL_STYLE));
         procsBefore.push_back(GetWindowLongA(b, GWL_WNDPROC));
@@ -262,9 +275,12 @@ TEST_F(ApplySkinTest, ButtonSkinnersTakePushButtonsAndCheckAndRadioButtonsOnly) 
 
 TEST_F(ApplySkinTest, PushAndCheckButtonsRecordTheSameReadableFont) {
     HWND w = CreateTopLevel(WS_POPUP, W, H);
-    HFONT font = CreateFontA(-15, 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-    HWND push = CreateWindowExA(0, "BUTTON", "p", WS_CHILD | BS_PUSHBUTTON, 0, 0, 40, 20, w, nullptr, nullptr, nullptr);
-    HWND check = CreateWindowExA(0, "BUTTON", "c", WS_CHILD | BS_AUTOCHECKBOX, 0, 30, 40, 20, w, nullptr, nullptr, nullptr);
+    HFONT font = CreateFontA(-15, 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                             "Arial");
+    HWND push = CreateWindowExA(0, "BUTTON", "p", WS_CHILD | BS_PUSHBUTTON, 0, 0, 40, 20, w,
+                                nullptr, nullptr, nullptr);
+    HWND check = CreateWindowExA(0, "BUTTON", "c", WS_CHILD | BS_AUTOCHECKBOX, 0, 30, 40, 20, w,
+                                 nullptr, nullptr, nullptr);
     SendMessageA(push, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(check, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     const skin::ControlFont read = skin::ReadControlFont(push);

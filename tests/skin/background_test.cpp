@@ -22,7 +22,8 @@ POINT ClientOrigin(HWND control, HWND topLevel) {
 }
 
 // Every pixel of a w x h capture against the frame picture at origin + rect's top-left.
-void ExpectFramePixels(HDC capture, HDC frame, POINT origin, const RECT& rect, const std::string& label) {
+void ExpectFramePixels(HDC capture, HDC frame, POINT origin, const RECT& rect,
+                       const std::string& label) {
     int mismatches = 0;
     for (int y = 0; y < rect.bottom - rect.top && mismatches < 5; ++y)
         for (int x = 0; x < rect.right - rect.left && mismatches < 5; ++x) {
@@ -30,7 +31,8 @@ void ExpectFramePixels(HDC capture, HDC frame, POINT origin, const RECT& rect, c
             const Rgb want = PixelAt(frame, origin.x + rect.left + x, origin.y + rect.top + y);
             if (got != want) {
                 ++mismatches;
-                ADD_FAILURE() << label << ": pixel (" << x << ", " << y << ") is " << got << ", frame has " << want;
+                ADD_FAILURE() << label << ": pixel (" << x << ", " << y << ") is " << got
+                              << ", frame has " << want;
             }
         }
 }
@@ -53,8 +55,9 @@ TEST_F(BackgroundTest, CaptureHoldsTheFramePictureAtTheControlsPlace) {
         SkinAndShow(top);
         HDC frame = skin::Table().At(skin::FindWindowIndex(top))->frameDc;
         for (const RECT& rect : rects) {
-            const std::string label = std::string(c.name) + ", rect from (" + std::to_string(rect.left) + ", " +
-                                      std::to_string(rect.top) + ")";
+            const std::string label = std::string(c.name) + ", rect from (" +
+                                      std::to_string(rect.left) + ", " + std::to_string(rect.top) +
+                                      ")";
             HDC capture = skin::CaptureBackground(button, rect);
             ASSERT_NE(capture, nullptr) << label;
             ExpectFramePixels(capture, frame, ClientOrigin(button, top), rect, label);
@@ -72,7 +75,8 @@ TEST_F(BackgroundTest, ReleaseFreesOnlyCapturesAndOnlyOnce) {
 
     Surface own(4, 4);
     EXPECT_EQ(skin::ReleaseBackground(own.dc()), 0);
-    EXPECT_EQ(GetObjectType(own.dc()), static_cast<DWORD>(OBJ_MEMDC)) << "a DC it did not hand out was freed";
+    EXPECT_EQ(GetObjectType(own.dc()), static_cast<DWORD>(OBJ_MEMDC))
+        << "a DC it did not hand out was freed";
 }
 
 TEST_F(BackgroundTest, WithoutSkinnedAncestorNothingIsCapturedOrPainted) {
@@ -122,7 +126,8 @@ TEST_F(BackgroundTest, ControlInsideContainerTakesTheContainersPicture) {
     for (int y = 0; y < 80; ++y)
         for (int x = 0; x < 110; ++x) SetPixel(picture.dc(), x, y, RGB(x * 2, y * 3, 7));
     skin::SetIntProp(panel, skin::prop::kIsContainer, 1);
-    skin::SetIntProp(panel, skin::prop::kContainerDc, reinterpret_cast<std::intptr_t>(picture.dc()));
+    skin::SetIntProp(panel, skin::prop::kContainerDc,
+                     reinterpret_cast<std::intptr_t>(picture.dc()));
 
     const BackgroundSource source = skin::FindBackgroundSource(inner);
     EXPECT_EQ(source.kind, BackgroundSource::kContainer);
@@ -150,12 +155,18 @@ TEST_F(BackgroundTest, TabPageLiesBesideTheRowsOfTabs) {
         LONG style;
         RECT (*expected)(const RECT& client);
     } cases[] = {
-        {"tabs on top", 0, [](const RECT& c) { return RECT{0, 41, c.right, c.bottom}; }},
-        {"tabs at the bottom", TCS_BOTTOM, [](const RECT& c) { return RECT{0, 0, c.right, c.bottom - 41}; }},
+        {"tabs on top", 0,
+         [](const RECT& c) {
+             return RECT{0, 41, c.right, c.bottom};
+         }},
+        {"tabs at the bottom", TCS_BOTTOM,
+         [](const RECT& c) {
+             return RECT{0, 0, c.right, c.bottom - 41};
+         }},
     };
     for (const Case& c : cases) {
-        HWND tab = CreateChild(window_, WC_TABCONTROLA, "", TCS_MULTILINE | TCS_FIXEDWIDTH | c.style, 10, 10,
-                               200, 140);
+        HWND tab = CreateChild(window_, WC_TABCONTROLA, "",
+                               TCS_MULTILINE | TCS_FIXEDWIDTH | c.style, 10, 10, 200, 140);
         SendMessageA(tab, TCM_SETITEMSIZE, 0, MAKELPARAM(60, 20));
         for (int i = 0; i < 5; ++i) {
             TCITEMA item{};
@@ -170,8 +181,8 @@ TEST_F(BackgroundTest, TabPageLiesBesideTheRowsOfTabs) {
         ASSERT_EQ(first.bottom - first.top, 20) << c.name;
         const RECT got = skin::TabPageRect(tab);
         const RECT want = c.expected(ClientOf(tab));
-        EXPECT_TRUE(EqualRect(&got, &want)) << c.name << ": (" << got.left << ", " << got.top << ", " << got.right
-                                            << ", " << got.bottom << ")";
+        EXPECT_TRUE(EqualRect(&got, &want)) << c.name << ": (" << got.left << ", " << got.top
+                                            << ", " << got.right << ", " << got.bottom << ")";
         EXPECT_EQ(skin::GetClassText(tab), "SysTabControl32");
         DestroyWindow(tab);
     }

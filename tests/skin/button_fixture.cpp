@@ -35,8 +35,9 @@ std::vector<std::uint8_t> GradientPng() {
     if (!picture.Create(kPictureWidth, kPictureHeight, PixelFormat32bppARGB)) return {};
     for (int y = 0; y < kPictureHeight; ++y)
         for (int x = 0; x < kPictureWidth; ++x)
-            picture.SetPixel(x, y, 0xFF000000u | (static_cast<unsigned>(x) << 16) |
-                                       (static_cast<unsigned>(y) << 8) | 0xA0u);
+            picture.SetPixel(x, y,
+                             0xFF000000u | (static_cast<unsigned>(x) << 16) |
+                                 (static_cast<unsigned>(y) << 8) | 0xA0u);
     return picture.SaveToBytes(gfx::kFormatPng);
 }
 
@@ -101,16 +102,16 @@ void SkinnedButtonsTest::TearDown() {
 HWND SkinnedButtonsTest::CreateTopLevel(DWORD style, int width, int height) {
     // Top right of the shared screen, away from where other tests put their windows:
     // the probes read what is on screen.
-    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "Buttons", style, 760, 40, width, height, nullptr,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "Buttons", style, 760, 40, width, height,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     created_.push_back(w);
     return w;
 }
 
-HWND SkinnedButtonsTest::CreateChild(HWND parent, const char* cls, const char* text, LONG style, int x,
-                                     int y, int w, int h) {
-    HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+HWND SkinnedButtonsTest::CreateChild(HWND parent, const char* cls, const char* text, LONG style,
+                                     int x, int y, int w, int h) {
+    HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
     created_.push_back(c);
     return c;
 }

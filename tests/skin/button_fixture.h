@@ -52,7 +52,8 @@ public:  // the tests' case tables reach these through the fixture
 
     // A hidden top-level window of the test class; destroyed at tear-down.
     HWND CreateTopLevel(DWORD style, int width = 240, int height = 170);
-    HWND CreateChild(HWND parent, const char* cls, const char* text, LONG style, int x, int y, int w, int h);
+    HWND CreateChild(HWND parent, const char* cls, const char* text, LONG style, int x, int y,
+                     int w, int h);
     // Skins the window, shows it without activating and waits for its frame.
     void SkinAndShow(HWND window);
 

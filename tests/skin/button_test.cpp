@@ -83,14 +83,18 @@ TEST_F(ButtonTest, PushButtonLookFollowsItsState) {
     } cases[] = {
         {"normal: lighter face, dark outline", 0,
          [&](const Surface& s) {
-             EXPECT_GT(Brightness(s.At(face.x, face.y)), Brightness(background.At(face.x, face.y)) + 60);
+             EXPECT_GT(Brightness(s.At(face.x, face.y)),
+                       Brightness(background.At(face.x, face.y)) + 60);
              EXPECT_LT(Brightness(s.At(edge.x, edge.y)), Brightness(s.At(5, edge.y)) - 60);
          }},
         {"hover: accent outline", ODS_HOTLIGHT,
-         [&](const Surface& s) { EXPECT_TRUE(Near(s.At(edge.x, edge.y), kAccentRgb, 2)) << s.At(edge.x, edge.y); }},
+         [&](const Surface& s) {
+             EXPECT_TRUE(Near(s.At(edge.x, edge.y), kAccentRgb, 2)) << s.At(edge.x, edge.y);
+         }},
         {"focused: cyan glow inside the outline", ODS_FOCUS,
          [&](const Surface& s) {
-             const Rgb got = s.At(insideEdge.x, insideEdge.y), plain = normal->At(insideEdge.x, insideEdge.y);
+             const Rgb got = s.At(insideEdge.x, insideEdge.y),
+                       plain = normal->At(insideEdge.x, insideEdge.y);
              EXPECT_GT(got.g, plain.g + 20) << got << " vs " << plain;
              EXPECT_LT(got.r, plain.r - 20) << got << " vs " << plain;
          }},
@@ -139,18 +143,19 @@ TEST_F(ButtonTest, MessageTableRows) {
         LPARAM lp;
         std::function<void(ButtonTest&, HWND, LRESULT)> check;
     } cases[] = {
-        {"WM_SETTEXT replaces the recorded text and reaches the button", &ButtonTest::push_, nullptr, WM_SETTEXT,
-         0, reinterpret_cast<LPARAM>(kNewText),
+        {"WM_SETTEXT replaces the recorded text and reaches the button", &ButtonTest::push_,
+         nullptr, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kNewText),
          [](ButtonTest& t, HWND b, LRESULT) {
              EXPECT_EQ(t.Button(b).text, "Go");
              EXPECT_EQ(WindowText(b), "Go");
          }},
         {"WM_SETFOCUS marks the button focused", &ButtonTest::push_, nullptr, WM_SETFOCUS, 0, 0,
          [](ButtonTest& t, HWND b, LRESULT) { EXPECT_EQ(t.Button(b).focused, 1); }},
-        {"WM_KILLFOCUS clears focused", &ButtonTest::push_, [](ButtonTest& t) { t.Button(t.push_).focused = 1; },
-         WM_KILLFOCUS, 0, 0, [](ButtonTest& t, HWND b, LRESULT) { EXPECT_EQ(t.Button(b).focused, 0); }},
-        {"WM_LBUTTONDOWN marks the button pressed", &ButtonTest::push_, nullptr, WM_LBUTTONDOWN, MK_LBUTTON,
-         MAKELPARAM(5, 5),
+        {"WM_KILLFOCUS clears focused", &ButtonTest::push_,
+         [](ButtonTest& t) { t.Button(t.push_).focused = 1; }, WM_KILLFOCUS, 0, 0,
+         [](ButtonTest& t, HWND b, LRESULT) { EXPECT_EQ(t.Button(b).focused, 0); }},
+        {"WM_LBUTTONDOWN marks the button pressed", &ButtonTest::push_, nullptr, WM_LBUTTONDOWN,
+         MK_LBUTTON, MAKELPARAM(5, 5),
          [](ButtonTest& t, HWND b, LRESULT) {
              EXPECT_EQ(t.Button(b).pressed, 1);
              SendMouse(b, WM_LBUTTONUP, -50, -50);  // let go outside: no click
@@ -166,7 +171,8 @@ TEST_F(ButtonTest, MessageTableRows) {
              EXPECT_EQ(t.Record().hotPosition, 0);
          }},
         {"BM_SETSTATE 0 is swallowed while pressed", &ButtonTest::push_,
-         [](ButtonTest& t) { SendMouse(t.push_, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON); }, BM_SETSTATE, 0, 0,
+         [](ButtonTest& t) { SendMouse(t.push_, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON); }, BM_SETSTATE,
+         0, 0,
          [](ButtonTest&, HWND b, LRESULT result) {
              EXPECT_EQ(result, 0);
              EXPECT_TRUE(Pushed(b)) << "the native button let go of its pushed state";
@@ -175,8 +181,8 @@ TEST_F(ButtonTest, MessageTableRows) {
         {"BM_SETSTATE 0 reaches the button when not pressed", &ButtonTest::push_,
          [](ButtonTest& t) { SendMessageA(t.push_, BM_SETSTATE, TRUE, 0); }, BM_SETSTATE, 0, 0,
          [](ButtonTest&, HWND b, LRESULT) { EXPECT_FALSE(Pushed(b)); }},
-        {"WM_LBUTTONDBLCLK is swallowed", &ButtonTest::check_, nullptr, WM_LBUTTONDBLCLK, MK_LBUTTON,
-         MAKELPARAM(5, 5),
+        {"WM_LBUTTONDBLCLK is swallowed", &ButtonTest::check_, nullptr, WM_LBUTTONDBLCLK,
+         MK_LBUTTON, MAKELPARAM(5, 5),
          [](ButtonTest&, HWND b, LRESULT result) {
              EXPECT_EQ(result, 0);
              EXPECT_FALSE(Pushed(b)) << "the native button took it as a press";
@@ -261,7 +267,8 @@ TEST_F(ButtonTest, CheckBoxClickDrawsTheMarkAfterTheNativeChange) {
     SendMouse(check_, WM_LBUTTONDOWN, 5, 10, MK_LBUTTON);
     SendMouse(check_, WM_LBUTTONUP, 5, 10);
     EXPECT_TRUE(Checked(check_));
-    EXPECT_TRUE(Near(OnScreen(check_, body.x, body.y), kAccentRgb, 2)) << OnScreen(check_, body.x, body.y);
+    EXPECT_TRUE(Near(OnScreen(check_, body.x, body.y), kAccentRgb, 2))
+        << OnScreen(check_, body.x, body.y);
 
     // The second half of a double click must not toggle it back.
     EXPECT_EQ(SendMouse(check_, WM_LBUTTONDBLCLK, 5, 10, MK_LBUTTON), 0);
@@ -282,7 +289,8 @@ TEST_F(ButtonTest, RadioDotFollowsTheNativeCheckState) {
     SendMouse(radio_, WM_LBUTTONDOWN, 5, 10, MK_LBUTTON);
     SendMouse(radio_, WM_LBUTTONUP, 5, 10);
     ASSERT_TRUE(Checked(radio_));
-    EXPECT_GT(Redness(OnScreen(radio_, dot.x, dot.y)), emptyRedness + 60) << OnScreen(radio_, dot.x, dot.y);
+    EXPECT_GT(Redness(OnScreen(radio_, dot.x, dot.y)), emptyRedness + 60)
+        << OnScreen(radio_, dot.x, dot.y);
 
     // Choosing the other radio unchecks this one natively; its dot goes too.
     SendMouse(radio2_, WM_LBUTTONDOWN, 5, 10, MK_LBUTTON);
@@ -303,7 +311,8 @@ TEST_F(ButtonTest, SpaceOnRadioRepaintsTheSkinAfterTheNativeHandling) {
     Blacken(radio_);
     SendMessageA(radio_, WM_KEYDOWN, VK_SPACE, 0);
     for (const POINT p : {POINT{8, r.bottom / 2}, RadioDot(radio_), POINT{1, 1}})
-        EXPECT_EQ(OnScreen(radio_, p.x, p.y), skinned.At(p.x, p.y)) << "(" << p.x << ", " << p.y << ")";
+        EXPECT_EQ(OnScreen(radio_, p.x, p.y), skinned.At(p.x, p.y))
+            << "(" << p.x << ", " << p.y << ")";
     SendMessageA(radio_, WM_KEYUP, VK_SPACE, 0);
     EXPECT_TRUE(Checked(radio_));
 }
@@ -328,15 +337,18 @@ TEST_F(ButtonTest, TintedCheckMarkTakesTheAccentAndKeepsTheShape) {
         ASSERT_TRUE(tinted.LoadFromBytes(png));
         ASSERT_EQ(tinted.GetWidth(), 13);
         ASSERT_EQ(tinted.GetHeight(), 12);
-        EXPECT_EQ(tinted.GetPixel(4, 8), 0xFF000000u | skin::Argb(0, accent)) << "the white body takes the accent";
+        EXPECT_EQ(tinted.GetPixel(4, 8), 0xFF000000u | skin::Argb(0, accent))
+            << "the white body takes the accent";
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 13; ++x) {
                 const unsigned s = source.GetPixel(x, y), t = tinted.GetPixel(x, y);
                 if ((s >> 24) == 0) {
-                    EXPECT_EQ(t >> 24, 0u) << "transparent pixel (" << x << ", " << y << ") became visible";
+                    EXPECT_EQ(t >> 24, 0u)
+                        << "transparent pixel (" << x << ", " << y << ") became visible";
                     continue;
                 }
-                const unsigned want = (s & 0xFF000000u) | ((GetRValue(accent) * ((s >> 16) & 0xFF) / 255) << 16) |
+                const unsigned want = (s & 0xFF000000u) |
+                                      ((GetRValue(accent) * ((s >> 16) & 0xFF) / 255) << 16) |
                                       ((GetGValue(accent) * ((s >> 8) & 0xFF) / 255) << 8) |
                                       (GetBValue(accent) * (s & 0xFF) / 255);
                 EXPECT_EQ(t, want) << "(" << x << ", " << y << ")";

@@ -169,7 +169,8 @@ long long PrivateBytes() {
     for (auto* address = static_cast<std::uint8_t*>(nullptr);
          VirtualQuery(address, &info, sizeof info) == sizeof info && info.RegionSize;
          address = static_cast<std::uint8_t*>(info.BaseAddress) + info.RegionSize)
-        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += static_cast<long long>(info.RegionSize);
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
+            total += static_cast<long long>(info.RegionSize);
     return total;
 }
 

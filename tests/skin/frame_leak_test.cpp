@@ -29,9 +29,10 @@ protected:
     };
     static Figures Now() { return {PrivateBytes(), LiveGdiObjects()}; }
     static void Report(const char* what, const Figures& before, const Figures& after) {
-        std::printf("[ figures  ] %s: private bytes %lld -> %lld (%+lld), GDI objects %d -> %d (%+d)\n",
-                    what, before.bytes, after.bytes, after.bytes - before.bytes, before.gdi, after.gdi,
-                    after.gdi - before.gdi);
+        std::printf(
+            "[ figures  ] %s: private bytes %lld -> %lld (%+lld), GDI objects %d -> %d (%+d)\n",
+            what, before.bytes, after.bytes, after.bytes - before.bytes, before.gdi, after.gdi,
+            after.gdi - before.gdi);
     }
     HWND HiddenMainLike() {
         HWND w = CreateTopLevel(WS_POPUP | WS_SYSMENU, 260, 150);
@@ -74,8 +75,8 @@ TEST_F(FrameLeaks, TenThousandFullRenders) {
 
 TEST_F(FrameLeaks, TenThousandPushButtonPaints) {
     HWND w = CreateTopLevel(WS_POPUP | WS_SYSMENU, 260, 150);
-    HWND button = CreateWindowExA(0, "BUTTON", "亮度恢复", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 80, 70,
-                                  100, 28, w, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND button = CreateWindowExA(0, "BUTTON", "亮度恢复", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                  80, 70, 100, 28, w, nullptr, GetModuleHandleA(nullptr), nullptr);
     skin::ApplySkin(w, MainOptions());
     skin::FullFrameRender(1, nullptr, false);
     ASSERT_GT(skin::FindButtonRecord(1, button), 0);

@@ -16,7 +16,7 @@ namespace {
 constexpr int W = 260, H = 150;
 // The main window's caption strip: 69 wide, ending one pixel past the client.
 constexpr int kStripX = W - 69 + 1;
-constexpr int kX0 = kStripX + 2;                 // the main-menu button's hit rectangle
+constexpr int kX0 = kStripX + 2;  // the main-menu button's hit rectangle
 constexpr RECT kMenuBox{kX0 - 1, 1, kX0 - 1 + 26, 19};
 constexpr RECT kCloseBox{kX0 + 27 - 1, 1, kX0 + 27 - 1 + 38, 19};
 // Title box with the border width 3: x 9, y 4, W - strip - 16 wide, 32 high.
@@ -73,10 +73,12 @@ TEST_F(FrameLook, PictureIsStretchedUnderTheWholeClientArea) {
     ASSERT_NE(frame, nullptr);
     // Points away from title, buttons, border and bar.
     const POINT interior[] = {{60, 60}, {130, 75}, {200, 100}, {10, 115}, {250, 40}, {5, 50}};
-    for (POINT p : interior) EXPECT_TRUE(Near(PixelAt(frame, p.x, p.y), kPicture, 1)) << p.x << "," << p.y;
+    for (POINT p : interior)
+        EXPECT_TRUE(Near(PixelAt(frame, p.x, p.y), kPicture, 1)) << p.x << "," << p.y;
     // And the window shows the same image.
     HDC screen = GetDC(w);
-    for (POINT p : interior) EXPECT_EQ(PixelAt(screen, p.x, p.y), PixelAt(frame, p.x, p.y)) << p.x << "," << p.y;
+    for (POINT p : interior)
+        EXPECT_EQ(PixelAt(screen, p.x, p.y), PixelAt(frame, p.x, p.y)) << p.x << "," << p.y;
     ReleaseDC(w, screen);
 }
 
@@ -153,8 +155,8 @@ TEST_F(FrameLook, MainWindowCaptionHasMenuAndCloseButtonsOnly) {
     };
     const int index = skin::FindWindowIndex(w);
     const Probe probes[] = {
-        {kX0 + 1, 10, 2},  {kX0 + 25, 10, 2}, {kX0, 10, 0},      {kX0 + 26, 10, 0},
-        {kX0 + 28, 10, 3}, {W - 1, 10, 3},    {kX0 + 13, 1, 0},  {kX0 + 13, 2, 2},
+        {kX0 + 1, 10, 2},  {kX0 + 25, 10, 2}, {kX0, 10, 0},         {kX0 + 26, 10, 0},
+        {kX0 + 28, 10, 3}, {W - 1, 10, 3},    {kX0 + 13, 1, 0},     {kX0 + 13, 2, 2},
         {kX0 + 13, 19, 0}, {kX0 + 13, 18, 2}, {kStripX - 1, 10, 0}, {100, 10, 0},
     };
     for (const Probe& p : probes)
@@ -175,13 +177,16 @@ TEST_F(FrameLook, BottomBarIsOneLightGradientPanel25High) {
     const int x = W / 2;
     EXPECT_TRUE(Near(PixelAt(frame, x, top - 1), kPicture, 1));
     EXPECT_TRUE(Near(PixelAt(frame, x, top + 25), kPicture, 1));
-    EXPECT_TRUE(Near(PixelAt(frame, x, top), Blend(kWhite, 60, kPicture), 4)) << PixelAt(frame, x, top);
-    EXPECT_TRUE(Near(PixelAt(frame, x, top + 24), Blend(kWhite, 12, kPicture), 4)) << PixelAt(frame, x, top + 24);
+    EXPECT_TRUE(Near(PixelAt(frame, x, top), Blend(kWhite, 60, kPicture), 4))
+        << PixelAt(frame, x, top);
+    EXPECT_TRUE(Near(PixelAt(frame, x, top + 24), Blend(kWhite, 12, kPicture), 4))
+        << PixelAt(frame, x, top + 24);
     // Lighter at the top, fading down, across the bar's width.
     for (int px : {4, x, W - 10}) {
         SCOPED_TRACE(px);
         EXPECT_GT(Brightness(PixelAt(frame, px, top)), Brightness(PixelAt(frame, px, top + 12)));
-        EXPECT_GT(Brightness(PixelAt(frame, px, top + 12)), Brightness(PixelAt(frame, px, top + 24)));
+        EXPECT_GT(Brightness(PixelAt(frame, px, top + 12)),
+                  Brightness(PixelAt(frame, px, top + 24)));
         EXPECT_GT(Brightness(PixelAt(frame, px, top + 24)), Brightness(kPicture));
     }
 }
@@ -245,7 +250,8 @@ TEST_F(FrameLook, PressedCloseIsRedAndPressedMenuIsDark) {
     SendMouse(w, WM_MOUSEMOVE, 100, 60, MK_LBUTTON);  // off the buttons: no click
     SendMouse(w, WM_LBUTTONDOWN, kX0 + 10, 10, MK_LBUTTON);
     const Rgb menuPressed = Average(frame, kMenuBox);
-    EXPECT_LT(Brightness(menuPressed), Brightness(menuBefore) - 15) << menuPressed << " vs " << menuBefore;
+    EXPECT_LT(Brightness(menuPressed), Brightness(menuBefore) - 15)
+        << menuPressed << " vs " << menuBefore;
     EXPECT_LT(CountPixels(frame, kMenuBox, IsRed), 5);
     SendMouse(w, WM_MOUSEMOVE, 100, 60, MK_LBUTTON);
     SendMouse(w, WM_LBUTTONUP, 100, 60);
@@ -264,7 +270,8 @@ TEST_F(FrameLook, EmbeddedBackgroundIsStretchedOverTheWindow) {
     ASSERT_NE(frame, nullptr);
 
     gfx::GfxBitmap photo;
-    ASSERT_TRUE(photo.LoadFromBytes(std::span<const std::uint8_t>(res::background_jpg.data, res::background_jpg.size)));
+    ASSERT_TRUE(photo.LoadFromBytes(
+        std::span<const std::uint8_t>(res::background_jpg.data, res::background_jpg.size)));
     ASSERT_EQ(photo.GetWidth(), 1024);
     ASSERT_EQ(photo.GetHeight(), 640);
     // Blocks of the window against the blocks of the photograph they come from.
@@ -278,7 +285,8 @@ TEST_F(FrameLook, EmbeddedBackgroundIsStretchedOverTheWindow) {
             }
         const Rgb want{static_cast<int>(r / n), static_cast<int>(g / n), static_cast<int>(bl / n)};
         const Rgb got = Average(frame, b);
-        EXPECT_TRUE(Near(got, want, 10)) << "block at " << b.left << "," << b.top << ": " << got << " want " << want;
+        EXPECT_TRUE(Near(got, want, 10))
+            << "block at " << b.left << "," << b.top << ": " << got << " want " << want;
     }
 }
 

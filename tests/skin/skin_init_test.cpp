@@ -28,7 +28,8 @@ protected:
 
 TEST_F(SkinInit, WhatEachKindOfCallChanges) {
     const std::vector<std::uint8_t> png = SolidPng(16, 8, RGB(10, 200, 30));
-    const std::vector<std::uint8_t> jpeg(res::background_jpg.data, res::background_jpg.data + res::background_jpg.size);
+    const std::vector<std::uint8_t> jpeg(res::background_jpg.data,
+                                         res::background_jpg.data + res::background_jpg.size);
     const COLORREF btnFace = GetSysColor(COLOR_BTNFACE);
     struct Case {
         const char* name;
@@ -49,18 +50,30 @@ TEST_F(SkinInit, WhatEachKindOfCallChanges) {
     const Case cases[] = {
         {"accent -1 with a main colour", options(png, RGB(9, 9, 9), skin::kAccentFromMain, 3), png,
          RGB(9, 9, 9), RGB(9, 9, 9), 3},
-        {"mode left out: 4, bytes as given", options(jpeg, RGB(9, 9, 9), 0x112233, std::nullopt), jpeg,
-         RGB(9, 9, 9), 0x112233, 4},
+        {"mode left out: 4, bytes as given", options(jpeg, RGB(9, 9, 9), 0x112233, std::nullopt),
+         jpeg, RGB(9, 9, 9), 0x112233, 4},
         {"no main colour: the picture's average", options(png, std::nullopt, 0x112233, 2), png,
          0xFF000000 | RGB(10, 200, 30), 0x112233, 2},
         {"accent left out: the start-up accent", options(png, RGB(9, 9, 9), std::nullopt, 3), png,
          RGB(9, 9, 9), 0xDDCA22, 3},
-        {"no picture, no main colour", options({}, std::nullopt, skin::kAccentFromMain, std::nullopt), {},
-         btnFace, btnFace, 2},
-        {"no picture but a main colour: only the accent", options({}, RGB(7, 7, 7), 0x445566, 0), {1, 2, 3},
-         RGB(1, 2, 3), 0x445566, 2},
-        {"no picture but a main colour, accent -1: nothing", options({}, RGB(7, 7, 7), skin::kAccentFromMain, 0),
-         {1, 2, 3}, RGB(1, 2, 3), RGB(4, 5, 6), 2},
+        {"no picture, no main colour",
+         options({}, std::nullopt, skin::kAccentFromMain, std::nullopt),
+         {},
+         btnFace,
+         btnFace,
+         2},
+        {"no picture but a main colour: only the accent",
+         options({}, RGB(7, 7, 7), 0x445566, 0),
+         {1, 2, 3},
+         RGB(1, 2, 3),
+         0x445566,
+         2},
+        {"no picture but a main colour, accent -1: nothing",
+         options({}, RGB(7, 7, 7), skin::kAccentFromMain, 0),
+         {1, 2, 3},
+         RGB(1, 2, 3),
+         RGB(4, 5, 6),
+         2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,7 +114,8 @@ TEST_F(SkinInit, ReinitialisingRepaintsVisibleSkinnedWindows) {
     o.imageData = yellow;
     o.imageMode = 3;
     skin::InitSkin(o);
-    EXPECT_TRUE(Near(PixelAt(FrameDc(w), 130, 75), Rgb{200, 180, 0}, 1)) << PixelAt(FrameDc(w), 130, 75);
+    EXPECT_TRUE(Near(PixelAt(FrameDc(w), 130, 75), Rgb{200, 180, 0}, 1))
+        << PixelAt(FrameDc(w), 130, 75);
     HDC screen = GetDC(w);
     EXPECT_TRUE(Near(PixelAt(screen, 130, 75), Rgb{200, 180, 0}, 1)) << PixelAt(screen, 130, 75);
     ReleaseDC(w, screen);
@@ -147,9 +161,11 @@ TEST_F(SkinInit, FadedPictureKeepsItsSizeAndMeltsIntoTheMainColour) {
         std::optional<int> direction;
         int fadedX, clearX;
     };
-    for (const Case c : {Case{"right edge", std::nullopt, w - 1, 2}, Case{"left edge", 0, 0, w - 3}}) {
+    for (const Case c :
+         {Case{"right edge", std::nullopt, w - 1, 2}, Case{"left edge", 0, 0, w - 3}}) {
         SCOPED_TRACE(c.name);
-        const std::vector<std::uint8_t> out = skin::ComposeFadedImage({{}, png}, std::nullopt, main, c.direction);
+        const std::vector<std::uint8_t> out =
+            skin::ComposeFadedImage({{}, png}, std::nullopt, main, c.direction);
         gfx::GfxBitmap faded;
         ASSERT_TRUE(faded.LoadFromBytes(out));
         EXPECT_EQ(faded.GetRawFormat(), std::string(gfx::kFormatPng));
@@ -165,7 +181,8 @@ TEST_F(SkinInit, FadedPictureKeepsItsSizeAndMeltsIntoTheMainColour) {
         EXPECT_EQ(green(c.clearX, 2), 0);
         EXPECT_EQ(blue(c.clearX, 2), 255);
         // A given fade width narrows the band.
-        const std::vector<std::uint8_t> narrow = skin::ComposeFadedImage({{}, png}, 5, main, c.direction);
+        const std::vector<std::uint8_t> narrow =
+            skin::ComposeFadedImage({{}, png}, 5, main, c.direction);
         gfx::GfxBitmap n;
         ASSERT_TRUE(n.LoadFromBytes(narrow));
         const int inside = c.direction ? 8 : w - 9;

@@ -63,25 +63,37 @@ TEST_F(WindowProc, MessageTable) {
         bool passedOn;
         std::function<void()> check;
     };
-    auto send = [w](UINT m, WPARAM wp, LPARAM lp) { return [=] { return SendMessageA(w, m, wp, lp); }; };
+    auto send = [w](UINT m, WPARAM wp, LPARAM lp) {
+        return [=] { return SendMessageA(w, m, wp, lp); };
+    };
     const Row rows[] = {
         {"first WM_SIZE of the process leaves the frame clean",
-         [&] { skin::State().firstSizePending = true; r->frameDirty = true; r->hotButton = 2; },
+         [&] {
+             skin::State().firstSizePending = true;
+             r->frameDirty = true;
+             r->hotButton = 2;
+         },
          WM_SIZE, send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(W, H)), true,
          [&] {
              EXPECT_FALSE(r->frameDirty);
              EXPECT_FALSE(skin::State().firstSizePending);
              EXPECT_EQ(r->hotButton, 0);
          }},
-        {"later WM_SIZE marks the frame dirty", [&] { r->frameDirty = false; r->hotButton = 2; },
+        {"later WM_SIZE marks the frame dirty",
+         [&] {
+             r->frameDirty = false;
+             r->hotButton = 2;
+         },
          WM_SIZE, send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(W, H)), true,
          [&] {
              EXPECT_TRUE(r->frameDirty);
              EXPECT_EQ(r->hotButton, 0);
          }},
         {"WM_ERASEBKGND answers 1 and erases nothing", [&] { SetBkMode(memory, OPAQUE); },
-         WM_ERASEBKGND, [&] {
-             const LRESULT result = SendMessageA(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+         WM_ERASEBKGND,
+         [&] {
+             const LRESULT result =
+                 SendMessageA(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
              EXPECT_EQ(result, 1);
              return result;
          },
@@ -93,23 +105,34 @@ TEST_F(WindowProc, MessageTable) {
              EXPECT_TRUE(r->frameDirty);
          }},
         {"WM_GETMINMAXINFO while maximised gives the work area",
-         [&] { info = {}; info.ptMaxPosition = {7, 9}; }, WM_GETMINMAXINFO,
-         send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), true,
+         [&] {
+             info = {};
+             info.ptMaxPosition = {7, 9};
+         },
+         WM_GETMINMAXINFO, send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), true,
          [&] {
              EXPECT_EQ(info.ptMinTrackSize.x, 200);
              EXPECT_EQ(info.ptMinTrackSize.y, 150);
              EXPECT_EQ(info.ptMaxTrackSize.x, workArea.x);
              EXPECT_EQ(info.ptMaxTrackSize.y, workArea.y);
          }},
-        {"SC_RESTORE", [&] { r->frameDirty = false; r->minimized = true; r->maximized = false; },
+        {"SC_RESTORE",
+         [&] {
+             r->frameDirty = false;
+             r->minimized = true;
+             r->maximized = false;
+         },
          WM_SYSCOMMAND, send(WM_SYSCOMMAND, SC_RESTORE, 0), true,
          [&] {
              EXPECT_TRUE(r->frameDirty);
              EXPECT_FALSE(r->minimized);
          }},
         {"WM_GETMINMAXINFO gives 200 x 150 and the screen",
-         [&] { info = {}; info.ptMaxPosition = {7, 9}; }, WM_GETMINMAXINFO,
-         send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), true,
+         [&] {
+             info = {};
+             info.ptMaxPosition = {7, 9};
+         },
+         WM_GETMINMAXINFO, send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), true,
          [&] {
              EXPECT_EQ(info.ptMinTrackSize.x, 200);
              EXPECT_EQ(info.ptMinTrackSize.y, 150);
@@ -131,8 +154,11 @@ TEST_F(WindowProc, MessageTable) {
          send(WM_ACTIVATEAPP, 1, 0), true, [&] { EXPECT_EQ(g_deactivations, 0); }},
         {"WM_MOUSEHOVER marks the mouse inside", [&] { r->mouseInside = false; }, WM_MOUSEHOVER,
          send(WM_MOUSEHOVER, 0, MAKELPARAM(50, 50)), true, [&] { EXPECT_TRUE(r->mouseInside); }},
-        {"a foreign WM_TIMER is only passed on", [&] { r->fadeIn = {2, 3}; }, WM_TIMER,
-         send(WM_TIMER, 12345, 0), true, [&] { EXPECT_EQ(r->fadeIn.step, 3); }},
+        {"a foreign WM_TIMER is only passed on",
+         [&] {
+             r->fadeIn = {2, 3};
+         },
+         WM_TIMER, send(WM_TIMER, 12345, 0), true, [&] { EXPECT_EQ(r->fadeIn.step, 3); }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -170,14 +196,15 @@ TEST_F(WindowProc, SetTextRedrawsTheTitleAndStillStoresIt) {
 
 TEST_F(WindowProc, TreeViewExpandNotificationsInvalidateTheSender) {
     HWND w = MainLikeWindow();
-    HWND sender = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 20, 60, 40, 20, w, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+    HWND sender = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 20, 60, 40, 20, w,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(sender, nullptr);
     struct Case {
         int code;
         bool invalidates;
     };
-    for (const Case c : {Case{-405, true}, Case{-406, true}, Case{-404, false}, Case{-407, false}}) {
+    for (const Case c :
+         {Case{-405, true}, Case{-406, true}, Case{-404, false}, Case{-407, false}}) {
         SCOPED_TRACE(c.code);
         testing_support::PumpUntilIdle(100);
         ValidateRect(sender, nullptr);
@@ -280,8 +307,8 @@ protected:
     };
     Skinned Make(const char* text) {
         HWND w = CreateTopLevel(WS_POPUP | WS_SYSMENU, W, H, text);
-        HWND b = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 60, 60,
-                                 24, w, nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND b = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 60,
+                                 60, 24, w, nullptr, GetModuleHandleA(nullptr), nullptr);
         skin::ApplySkin(w, MainOptions());
         skin::FullFrameRender(skin::FindWindowIndex(w), nullptr, false);
         return {w, b};
@@ -298,7 +325,8 @@ TEST_F(Renumbering, DestroyingAnEarlierWindowRenumbersTheLaterOnesAndTheirContro
     // The procedure the skin replaced (the tooltip may have subclassed the window
     // before the skin did, so it is not necessarily the class procedure).
     const LONG replaced = static_cast<LONG>(skin::GetIntProp(first.window, skin::prop::kPrevProc));
-    ASSERT_EQ(GetWindowLongA(first.window, GWL_WNDPROC), reinterpret_cast<LONG>(skin::SkinnedWindowProc));
+    ASSERT_EQ(GetWindowLongA(first.window, GWL_WNDPROC),
+              reinterpret_cast<LONG>(skin::SkinnedWindowProc));
     ASSERT_NE(replaced, reinterpret_cast<LONG>(skin::SkinnedWindowProc));
 
     DestroyWindow(first.window);
@@ -335,8 +363,9 @@ TEST_F(Renumbering, AnIndexThatLeadsNowhereOnlyPassesMessagesOn) {
         SCOPED_TRACE(wrong);
         skin::SetIntProp(one.window, skin::prop::kIndex, wrong);
         ClearReceived();
-        const UINT messages[] = {WM_SIZE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_TIMER,
-                                 WM_SYSCOMMAND, WM_GETMINMAXINFO, WM_MOUSELEAVE, WM_SETTEXT};
+        const UINT messages[] = {WM_SIZE,          WM_MOUSEMOVE,  WM_LBUTTONDOWN,
+                                 WM_LBUTTONUP,     WM_TIMER,      WM_SYSCOMMAND,
+                                 WM_GETMINMAXINFO, WM_MOUSELEAVE, WM_SETTEXT};
         MINMAXINFO info{};
         SendMouse(one.window, WM_MOUSEMOVE, kOnClose.x, kOnClose.y);
         SendMouse(one.window, WM_LBUTTONDOWN, kOnClose.x, kOnClose.y);
