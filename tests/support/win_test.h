@@ -9,7 +9,8 @@
 
 namespace testing_support {
 
-// Dispatches pending messages until the queue stays empty or the time is up.
+// Dispatches what is queued now: posts a separator, dispatches until it comes
+// back, then whatever the queue still generates (paints), within the time limit.
 void PumpUntilIdle(DWORD maxMilliseconds = 500);
 // Pumps until the condition holds or the time is up; returns the condition.
 bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds = 3000);
