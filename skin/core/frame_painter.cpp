@@ -1,6 +1,8 @@
 #include "skin/core/frame_painter.h"
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 #include "gfx/gfx.h"
 #include "skin/core/gdi_guards.h"
@@ -153,6 +155,47 @@ struct FrameSurface {
     void Sync() { g->Flush(Gdiplus::FlushIntentionSync); }
 };
 
+// The layer for `key`, drawn by `draw` onto a transparent width x height
+// bitmap when the key changed; null when no bitmap can be made.
+template <typename Draw>
+gfx::GfxBitmap* CachedTextLayer(WindowRecord::TextLayer& layer, const std::string& key, int width,
+                                int height, Draw&& draw) {
+    if (layer.bitmap && layer.key == key) return layer.bitmap.get();
+    auto bitmap = std::make_shared<gfx::GfxBitmap>();
+    if (!bitmap->Create(std::max(width, 1), std::max(height, 1), PixelFormat32bppPARGB))
+        return nullptr;
+    {
+        gfx::GfxGraphics g;
+        g.FromImage(*bitmap);
+        draw(g);
+    }
+    layer = {key, std::move(bitmap)};
+    return layer.bitmap.get();
+}
+
+// A panel's image and text, at the panel's own origin.
+void DrawPanelContent(gfx::GfxGraphics& g, const WindowRecord& r, const Panel& panel, int w,
+                      int h) {
+    gfx::GfxSolidBrush brush;
+    brush.Create(Argb(255, static_cast<COLORREF>(panel.option)));
+    gfx::GfxFont font;
+    const bool haveFont =
+        font.Create(r.barFontName, static_cast<float>(r.barFontSize), 0, Gdiplus::UnitPixel);
+    gfx::GfxStringFormat format;
+    format.Create();
+    const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    Gdiplus::RectF layout{3, (fh - 12) / 2, fw, fh};
+    if (!panel.image.empty()) {
+        gfx::GfxBitmap image;
+        if (image.LoadFromBytes(panel.image)) {
+            const int iw = image.GetWidth(), ih = image.GetHeight();
+            g.DrawImageStretchedI(image, 2, (h - ih) / 2, iw, ih);
+            layout = {static_cast<float>(iw + 5), (fh - 12) / 2, fw - iw - 5, fh};
+        }
+    }
+    if (haveFont && !panel.text.empty()) g.DrawString(panel.text, font, brush, layout, &format);
+}
+
 IntRect ButtonBox(const WindowRecord& r, const CaptionButton& b) {
     return {static_cast<int>(b.hit.x) - 1, r.stripY + 1, b.width, b.height};
 }
@@ -233,8 +276,13 @@ void ApplyWindowShape(HWND window) {
     gdi::Region wanted(CreateRoundRectRgn(0, 0, rc.right + 1, rc.bottom + 1, 5, 5));
     // Re-shaping a window costs the X server a round of shape requests: skip it
     // when the window already has exactly this shape.
+    // The system keeps the shape cut to the window's rectangle, so both are
+    // compared inside it.
     gdi::Region current(CreateRectRgn(0, 0, 0, 0));
-    if (wanted && current && GetWindowRgn(window, current.get()) != ERROR &&
+    gdi::Region bounds(CreateRectRgn(0, 0, rc.right, rc.bottom));
+    if (wanted && current && bounds && GetWindowRgn(window, current.get()) != ERROR &&
+        CombineRgn(current.get(), current.get(), bounds.get(), RGN_AND) != ERROR &&
+        CombineRgn(wanted.get(), wanted.get(), bounds.get(), RGN_AND) != ERROR &&
         EqualRgn(current.get(), wanted.get()))
         return;
     SetWindowRgn(window, nullptr, TRUE);
@@ -335,12 +383,21 @@ void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
             GetWindowTextA(r->window, buf.data(), static_cast<int>(buf.size()))));
         title = std::move(buf);
     }
-    DrawHaloText(*fg.g, title,
-                 {static_cast<float>(box.x + 20), static_cast<float>(box.y + 2),
-                  static_cast<float>(box.width), 32},
-                 r->titleColour, r->titleShadowColour, 1, r->titleFontName,
-                 r->titleFontOption ? Gdiplus::FontStyleBold : 0,
-                 static_cast<float>(r->titleFontSize));
+    // The text box starts 20 pixels in and is as wide as the title box; the
+    // halo reaches one pixel further each way.
+    const int layerWidth = box.width + 22, layerHeight = 36;
+    const std::string key =
+        title + '\x1f' + std::to_string(box.width) + '\x1f' + r->titleFontName + '\x1f' +
+        std::to_string(r->titleFontSize) + '\x1f' + std::to_string(r->titleFontOption) + '\x1f' +
+        std::to_string(r->titleColour) + '\x1f' + std::to_string(r->titleShadowColour);
+    gfx::GfxBitmap* layer =
+        CachedTextLayer(r->titleLayer, key, layerWidth, layerHeight, [&](gfx::GfxGraphics& g) {
+            DrawHaloText(g, title, {20, 2, static_cast<float>(box.width), 32}, r->titleColour,
+                         r->titleShadowColour, 1, r->titleFontName,
+                         r->titleFontOption ? Gdiplus::FontStyleBold : 0,
+                         static_cast<float>(r->titleFontSize));
+        });
+    if (layer) fg.g->DrawImageStretchedI(*layer, box.x, box.y, layerWidth, layerHeight);
     if (!insideRender) {
         fg.Sync();
         CopyToScreen(r->window, box, r->frame.dc(), true);
@@ -446,23 +503,20 @@ void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int num
     VerticalGradientRect(g, x, y, w, h, y, y + h, Argb(60, 0xFFFFFF), Argb(10, 0xFFFFFF));
 
     if (!panel.text.empty() || !panel.image.empty()) {
-        gfx::GfxSolidBrush brush;
-        brush.Create(Argb(255, static_cast<COLORREF>(panel.option)));
-        gfx::GfxFont font;
-        const bool haveFont =
-            font.Create(r->barFontName, static_cast<float>(r->barFontSize), 0, Gdiplus::UnitPixel);
-        gfx::GfxStringFormat format;
-        format.Create();
-        Gdiplus::RectF layout{x + 3, y + (h - 12) / 2, w, h};
-        if (!panel.image.empty()) {
-            gfx::GfxBitmap image;
-            if (image.LoadFromBytes(panel.image)) {
-                const int iw = image.GetWidth(), ih = image.GetHeight();
-                g.DrawImageStretchedI(image, rect.x + 2, rect.y + (rect.height - ih) / 2, iw, ih);
-                layout = {x + iw + 5, y + (h - 12) / 2, w - iw - 5, h};
-            }
-        }
-        if (haveFont && !panel.text.empty()) g.DrawString(panel.text, font, brush, layout, &format);
+        if (r->panelLayers.size() < r->panels.size()) r->panelLayers.resize(r->panels.size());
+        const std::string_view imageBytes(reinterpret_cast<const char*>(panel.image.data()),
+                                          panel.image.size());
+        const std::string key = panel.text + '\x1f' +
+                                std::to_string(std::hash<std::string_view>{}(imageBytes)) + '\x1f' +
+                                std::to_string(panel.option) + '\x1f' + std::to_string(rect.width) +
+                                'x' + std::to_string(rect.height) + '\x1f' + r->barFontName +
+                                '\x1f' + std::to_string(r->barFontSize);
+        gfx::GfxBitmap* layer =
+            CachedTextLayer(r->panelLayers[static_cast<std::size_t>(number - 1)], key, rect.width,
+                            rect.height, [&](gfx::GfxGraphics& lg) {
+                                DrawPanelContent(lg, *r, panel, rect.width, rect.height);
+                            });
+        if (layer) g.DrawImageStretchedI(*layer, rect.x, rect.y, rect.width, rect.height);
     }
     if (!insideRender) {
         fg.Sync();

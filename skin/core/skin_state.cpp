@@ -27,6 +27,9 @@ void ReleaseSkinData() {
             WindowRecord* r = Table().At(i);
             if (r->decodedBackground) r->decodedBackground->Detach();
             if (r->pictureLayer) r->pictureLayer->Detach();
+            if (r->titleLayer.bitmap) r->titleLayer.bitmap->Detach();
+            for (auto& layer : r->panelLayers)
+                if (layer.bitmap) layer.bitmap->Detach();
             for (CaptionButton& b : r->captionButtons) {
                 if (b.decoded) b.decoded->Detach();
                 if (b.decodedSecond) b.decodedSecond->Detach();

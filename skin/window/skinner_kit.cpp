@@ -93,14 +93,26 @@ ControlCanvas::ControlCanvas(HWND control, const RECT& rect)
       height_(rect.bottom - rect.top) {}
 
 ControlCanvas::~ControlCanvas() {
-    graphics_.reset();  // GDI+ lets go of the DC before it is freed
+    graphics_.reset();  // GDI+ lets go of the pixels before they are freed
+    pixels_.reset();
     ReleaseBackground(dc_);
 }
 
+// GDI+ draws straight into the capture's pixels: a graphics made on the DC
+// would read the DC back and write it again for every primitive.
 gfx::GfxGraphics& ControlCanvas::graphics() {
     if (!graphics_) {
         graphics_ = std::make_unique<gfx::GfxGraphics>();
-        if (dc_) graphics_->CreateFromHDC(dc_);
+        DIBSECTION ds{};
+        if (dc_ && GetObjectA(GetCurrentObject(dc_, OBJ_BITMAP), sizeof ds, &ds) == sizeof ds &&
+            ds.dsBm.bmBits && ds.dsBm.bmBitsPixel == 32 && ds.dsBmih.biHeight < 0) {
+            GdiFlush();
+            pixels_ = std::make_unique<gfx::GfxBitmap>();
+            if (pixels_->CreateFromScan0(ds.dsBm.bmWidth, -ds.dsBmih.biHeight, ds.dsBm.bmWidthBytes,
+                                         PixelFormat32bppRGB, static_cast<BYTE*>(ds.dsBm.bmBits)))
+                graphics_->FromImage(*pixels_);
+        }
+        if (dc_ && graphics_->IsEmpty()) graphics_->CreateFromHDC(dc_);
     }
     return *graphics_;
 }

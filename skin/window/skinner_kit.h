@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gfx/gfx_graphics.h"
+#include "gfx/gfx_image.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -162,6 +163,7 @@ private:
     HWND control_;
     HDC dc_;
     int width_, height_;
+    std::unique_ptr<gfx::GfxBitmap> pixels_;  // GDI+'s view of the capture's own pixels
     std::unique_ptr<gfx::GfxGraphics> graphics_;
 };
 

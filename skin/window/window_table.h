@@ -209,6 +209,15 @@ struct WindowRecord {
     void* frameBits = nullptr;  // pixels of the frame bitmap (32-bit, top-down)
     int frameWidth = 0, frameHeight = 0;
     gdi::BitmapDc captionSnapshot, barSnapshot;
+    // Text drawn once into a transparent layer and kept while it stays the same:
+    // the title's halo text is five passes of GDI+ text, the dearest part of a
+    // render after the picture.
+    struct TextLayer {
+        std::string key;
+        std::shared_ptr<gfx::GfxBitmap> bitmap;
+    };
+    TextLayer titleLayer;
+    std::vector<TextLayer> panelLayers;
     std::shared_ptr<gfx::GfxBitmap> decodedBackground;  // the window's own picture, decoded
     // The picture laid out for the current client size, as the image mode places it:
     // scaling the full-size picture is most of a render's cost, so it is done once

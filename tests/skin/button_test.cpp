@@ -10,6 +10,7 @@
 #include "skin/window/background.h"
 #include "skin/window/button_skin.h"
 #include "tests/skin/button_fixture.h"
+#include "tests/support/msg_sequence.h"
 #include "tests/support/win_test.h"
 
 namespace button_test {
@@ -202,6 +203,88 @@ TEST_F(ButtonTest, MessageTableRows) {
         c.check(*this, target, result);
         testing_support::PumpUntilIdle(100);
     }
+}
+
+// What reaches the native button procedure below the skin, and what the skin
+// sends the button itself while handling a message.
+TEST_F(ButtonTest, WhatReachesTheNativeButton) {
+    using testing_support::kAnyLParam;
+    using testing_support::kAnyParams;
+    using testing_support::kOptional;
+    HWND w = CreateTopLevel(WS_POPUP | WS_CLIPCHILDREN);
+    HWND push = CreateChild(w, "BUTTON", "OK", BS_PUSHBUTTON, 20, 40, 90, 30);
+    HWND check = CreateChild(w, "BUTTON", "Check", BS_AUTOCHECKBOX, 20, 85, 120, 20);
+    testing_support::MessageRecorder recorder;
+    recorder.Watch(push);
+    recorder.Watch(check);
+    SkinAndShow(w);
+    HDC memory = CreateCompatibleDC(nullptr);
+    const WPARAM dc = reinterpret_cast<WPARAM>(memory);
+    const LPARAM inside = MAKELPARAM(5, 5);
+    struct Row {
+        const char* name;
+        HWND target;
+        UINT message;
+        WPARAM wp;
+        LPARAM lp;
+        std::vector<testing_support::ExpectedMsg> expected;
+    };
+    const std::vector<Row> rows = {
+        {"WM_SETTEXT goes on",
+         push,
+         WM_SETTEXT,
+         0,
+         reinterpret_cast<LPARAM>("Go"),
+         {{WM_SETTEXT, kAnyLParam}}},
+        {"WM_ERASEBKGND stays", push, WM_ERASEBKGND, dc, 0, {}},
+        {"WM_NCPAINT stays", push, WM_NCPAINT, 1, 0, {}},
+        {"WM_LBUTTONDBLCLK stays", check, WM_LBUTTONDBLCLK, MK_LBUTTON, inside, {}},
+        {"a push button's WM_PAINT goes on", push, WM_PAINT, 0, 0, {{WM_PAINT}}},
+        {"a check box paints itself and asks for its state",
+         check,
+         WM_PAINT,
+         0,
+         0,
+         {{BM_GETCHECK}}},
+        {"BM_SETCHECK goes on first, then the painter reads the new state",
+         check,
+         BM_SETCHECK,
+         BST_CHECKED,
+         0,
+         {{BM_SETCHECK, 0, BST_CHECKED, 0}, {BM_GETCHECK}}},
+        {"a space repaints the check box after the native key handling",
+         check,
+         WM_KEYDOWN,
+         VK_SPACE,
+         0,
+         {{WM_KEYDOWN, 0, VK_SPACE, 0}, {BM_SETSTATE, kAnyParams | kOptional}, {BM_GETCHECK}}},
+        {"WM_LBUTTONDOWN on the push button goes on",
+         push,
+         WM_LBUTTONDOWN,
+         MK_LBUTTON,
+         inside,
+         {{WM_LBUTTONDOWN, 0, MK_LBUTTON, inside},
+          {WM_SETFOCUS, kAnyParams | kOptional},
+          {BM_SETSTATE, kAnyParams | kOptional}}},
+        {"BM_SETSTATE 0 while held stays", push, BM_SETSTATE, 0, 0, {}},
+        {"WM_LBUTTONUP goes on",
+         push,
+         WM_LBUTTONUP,
+         0,
+         MAKELPARAM(-50, -50),
+         {{WM_LBUTTONUP, 0, 0, MAKELPARAM(-50, -50)},
+          {BM_SETSTATE, kAnyParams | kOptional},
+          {WM_CAPTURECHANGED, kAnyParams | kOptional}}},
+        {"BM_SETSTATE 0 once released goes on", push, BM_SETSTATE, 0, 0, {{BM_SETSTATE}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing_support::PumpUntilIdle(100);
+        recorder.Clear();
+        SendMessageA(row.target, row.message, row.wp, row.lp);
+        EXPECT_SEQUENCE(recorder, row.target, row.expected);
+    }
+    DeleteDC(memory);
 }
 
 // Hover repaints: each step blackens both buttons first, so a repaint shows as

@@ -26,10 +26,6 @@ using testing_support::MessageRecorder;
 
 class SkinnerKitTest : public SkinnedButtonsTest {
 protected:
-    void SetUp() override {
-        SkinnedButtonsTest::SetUp();
-        SkinAndShow(window_);
-    }
     int Index() const { return skin::FindWindowIndex(window_); }
 };
 

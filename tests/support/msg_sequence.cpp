@@ -96,7 +96,7 @@ std::vector<RecordedMsg> MessageRecorder::Of(HWND window) const {
     return out;
 }
 
-bool MessageRecorder::Matches(HWND window, std::initializer_list<ExpectedMsg> expected,
+bool MessageRecorder::Matches(HWND window, const std::vector<ExpectedMsg>& expected,
                               std::string* report) const {
     const std::vector<RecordedMsg> got = Of(window);
     auto same = [](const ExpectedMsg& e, const RecordedMsg& g) {

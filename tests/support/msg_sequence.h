@@ -5,7 +5,6 @@
 #pragma once
 #include <windows.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -57,8 +56,7 @@ public:
 
     // Compares what `window` got with `expected`; on a mismatch returns false and
     // fills `report` with both sequences by message name.
-    bool Matches(HWND window, std::initializer_list<ExpectedMsg> expected,
-                 std::string* report) const;
+    bool Matches(HWND window, const std::vector<ExpectedMsg>& expected, std::string* report) const;
 
 private:
     static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
