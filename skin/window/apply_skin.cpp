@@ -6,6 +6,7 @@
 #include "resources/skin_images.h"
 #include "skin/controls/control_passes.h"
 #include "skin/core/skin_init.h"
+#include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_proc.h"
@@ -58,18 +59,23 @@ bool IsCheckBoxStyle(HWND control) {
 ControlFont ReadControlFont(HWND control) {
     ControlFont out;
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    HDC dc = GetDC(control);
+    gdi::WindowDc dc(control);
     {
         gfx::GfxFont f;
-        if (f.CreateFromHFONT(dc, font)) {
+        if (f.CreateFromHFONT(dc.get(), font)) {
             out.size = static_cast<int>(f.GetSize());
             out.style = f.GetStyle();
             gfx::GfxFontFamily family;
             if (f.GetFamily(family)) out.faceName = family.GetFamilyName();
         }
     }
-    ReleaseDC(control, dc);
     return out;
+}
+
+ControlFont PushButtonFont(ControlFont read) {
+    if (read.faceName.empty()) read.faceName = "宋体";
+    if (read.size == 0) read.size = 12;
+    return read;
 }
 
 void ApplySkin(HWND window, const ApplySkinOptions& o) {
@@ -172,9 +178,9 @@ void SkinPushButtons(int index, HWND parent) {
         rec.window = c;
         rec.kind = kPushButton;
         rec.text = WindowTextOf(c);
-        const ControlFont font = ReadControlFont(c);
-        rec.fontName = font.faceName.empty() ? "宋体" : font.faceName;
-        rec.fontSize = font.size ? font.size : 12;
+        const ControlFont font = PushButtonFont(ReadControlFont(c));
+        rec.fontName = font.faceName;
+        rec.fontSize = font.size;
         rec.fontStyle = font.style;
         if (AddAndSubclass(index, c, &WindowRecord::buttons, std::move(rec), ButtonSubclassProc))
             SetWindowLongA(c, GWL_STYLE, s | BS_OWNERDRAW);

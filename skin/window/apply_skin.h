@@ -44,6 +44,9 @@ struct ControlFont {
 };
 // The control's current font as GDI+ sees it.
 ControlFont ReadControlFont(HWND control);
+// The font a push button draws with: 宋体 for a face that could not be read,
+// 12 for a size that could not.
+ControlFont PushButtonFont(ControlFont read);
 
 // Button type tests on the low four style bits.
 bool IsPushButtonStyle(HWND control);

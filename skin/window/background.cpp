@@ -16,28 +16,11 @@
 namespace skin {
 namespace {
 
-// A DC handed out by CaptureBackground and not yet released.
-struct Capture {
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ displaced;
-};
-
-std::vector<Capture>& Registry() {
-    static std::vector<Capture> captures;
+// The DCs handed out by CaptureBackground and not yet released; each owns its
+// bitmap and puts the DC's own first bitmap back when it goes.
+std::vector<gdi::BitmapDc>& Registry() {
+    static std::vector<gdi::BitmapDc> captures;
     return captures;
-}
-
-void Register(HDC dc, HBITMAP bitmap, HGDIOBJ displaced) {
-    auto& captures = Registry();
-    auto it = std::find_if(captures.begin(), captures.end(),
-                           [dc](const Capture& c) { return c.dc == dc; });
-    if (it != captures.end()) {
-        it->bitmap = bitmap;
-        it->displaced = displaced;
-    } else {
-        captures.push_back({dc, bitmap, displaced});
-    }
 }
 
 // The tint a recorded group box or tab control lays over what is behind it.
@@ -205,27 +188,20 @@ bool DrawBehind(HWND control, HDC dc, const RECT& rect, Target target) {
 }  // namespace
 
 HDC CaptureBackground(HWND control, const RECT& rect) {
-    gdi::MemoryDc dc(CreateCompatibleDC(nullptr));
-    gdi::Bitmap bitmap(gdi::NewArgbDib(rect.right - rect.left, rect.bottom - rect.top));
-    if (!dc || !bitmap) return nullptr;
-    HGDIOBJ displaced = SelectObject(dc.get(), bitmap.get());
-    if (!DrawBehind(control, dc.get(), rect, Target::kCapture)) {
-        SelectObject(dc.get(), displaced);  // the guards then free both
+    gdi::BitmapDc capture;
+    if (!capture.Select(gdi::NewArgbDib(rect.right - rect.left, rect.bottom - rect.top)))
         return nullptr;
-    }
-    Register(dc.get(), bitmap.get(), displaced);
-    bitmap.release();  // the registry owns both until ReleaseBackground
-    return dc.release();
+    if (!DrawBehind(control, capture.dc(), rect, Target::kCapture)) return nullptr;
+    Registry().push_back(std::move(capture));
+    return Registry().back().dc();
 }
 
 int ReleaseBackground(HDC dc) {
     if (!dc) return 0;
     auto& captures = Registry();
     auto it = std::find_if(captures.begin(), captures.end(),
-                           [dc](const Capture& c) { return c.dc == dc; });
+                           [dc](const gdi::BitmapDc& c) { return c.dc() == dc; });
     if (it == captures.end()) return 0;
-    DeleteObject(SelectObject(dc, it->displaced));
-    DeleteDC(dc);
     captures.erase(it);
     return 1;
 }

@@ -300,3 +300,28 @@ TEST_F(ApplySkinTest, PushAndCheckButtonsRecordTheSameReadableFont) {
 }
 
 }  // namespace
+
+namespace {
+
+// Push buttons need a font to draw their text with: what could not be read
+// falls back to 宋体 at 12. (Under Wine, GDI+ substitutes some installed face for
+// any font, so an unreadable font cannot be produced through a real control.)
+TEST(PushButtonFont, WhatCannotBeReadFallsBackToTheDefaults) {
+    struct Case {
+        skin::ControlFont read, recorded;
+    };
+    const Case cases[] = {
+        {{"", 0, 0}, {"宋体", 12, 0}},
+        {{"", 9, 1}, {"宋体", 9, 1}},
+        {{"Arial", 0, 2}, {"Arial", 12, 2}},
+        {{"Arial", 15, 3}, {"Arial", 15, 3}},
+    };
+    for (const Case& c : cases) {
+        const skin::ControlFont got = skin::PushButtonFont(c.read);
+        EXPECT_EQ(got.faceName, c.recorded.faceName);
+        EXPECT_EQ(got.size, c.recorded.size);
+        EXPECT_EQ(got.style, c.recorded.style);
+    }
+}
+
+}  // namespace
