@@ -22,6 +22,22 @@ void PumpUntilIdle(DWORD maxMilliseconds) {
     }
 }
 
+bool PumpThroughSeparator(DWORD maxMilliseconds) {
+    static const UINT separator = RegisterWindowMessageA("TovikTestSeparator");
+    PostThreadMessageA(GetCurrentThreadId(), separator, 0, 0);
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < maxMilliseconds) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.hwnd == nullptr && msg.message == separator) return true;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return false;
+}
+
 bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds) {
     DWORD start = GetTickCount();
     MSG msg;

@@ -11,6 +11,9 @@ namespace testing_support {
 
 // Dispatches pending messages until the queue stays empty or the time is up.
 void PumpUntilIdle(DWORD maxMilliseconds = 500);
+// Posts a separator to this thread's queue and dispatches everything ahead of it;
+// false when it did not come through in time.
+bool PumpThroughSeparator(DWORD maxMilliseconds = 3000);
 // Pumps until the condition holds or the time is up; returns the condition.
 bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds = 3000);
 
