@@ -108,9 +108,9 @@ TEST(RestoreOutcome, SlowHelperKeepsTheClickShortAndItsFileGoesAfterItsExit) {
     RestoreRun run = StartRestore(dir.path(), ProbeSpan());
     ASSERT_FALSE(run.failed);
     // Back after the idle wait, while the helper still runs and holds its file.
-    EXPECT_EQ(WaitForSingleObject(run.process.get(), 0), WAIT_TIMEOUT);
+    EXPECT_EQ(WaitForSingleObject(run.process.get(), 0), DWORD(WAIT_TIMEOUT));
     EXPECT_TRUE(FileExistsAt(toolPath));
-    ASSERT_EQ(WaitForSingleObject(run.process.get(), 10000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(run.process.get(), 10000), DWORD(WAIT_OBJECT_0));
     EXPECT_EQ(FinishRestore(run).outcome, RestoreOutcome::kRestored);
     EXPECT_FALSE(FileExistsAt(toolPath)) << "deleted once the helper had exited";
     EXPECT_TRUE(out.Read().present);
