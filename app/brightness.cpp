@@ -55,8 +55,6 @@ void RestoreBrightnessIn(const std::string& directory, res::ByteSpan tool) {
     StartRestore(directory, tool);
 }
 
-void RestoreBrightness() { StartRestore(); }
-
 int CommandLineExitCode(const RestoreResult& result) {
     switch (result.outcome) {
         case RestoreOutcome::kRestored:

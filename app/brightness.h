@@ -52,10 +52,8 @@ RestoreResult RestoreAndWait(const std::string& directory, res::ByteSpan tool,
 // The click handler's steps with the executable's folder and the embedded helper;
 // the outcome is not waited for.
 RestoreRun StartRestore();
-// Same steps in a given folder with a given program image; results are not examined.
+// Same steps in a given folder with a given program image; nothing is kept.
 void RestoreBrightnessIn(const std::string& directory, res::ByteSpan tool);
-// The click's steps with nothing kept: the executable's folder, the embedded helper.
-void RestoreBrightness();
 
 // Exit code of "TovikBrightness.exe /restore": the helper's own code when it exited
 // by itself (0 restored, 1 a display did not take the ramp); 2 when it could not be
