@@ -3,8 +3,15 @@
 # and the small native X client the tests use to read the gamma ramp.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+. "$root/scripts/env.sh"
 build="${TOVIK_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+arch="${TOVIK_ARCH:-i686}"
+toolchain="$root/cmake/mingw-$arch.cmake"
+# A build folder configured for the other architecture starts afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain\$" "$build/CMakeCache.txt"; then
+  rm -rf "$build"
+fi
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" >/dev/null
 cmake --build "$build" -j"$(nproc)" "$@"
 mkdir -p "$build/native"
 if [ ! -x "$build/native/xramp" ] || [ "$root/tools/xramp.c" -nt "$build/native/xramp" ]; then

@@ -5,3 +5,14 @@ export WINEARCH="${WINEARCH:-win64}"
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-tovik}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# The program ships as a 32-bit build. On a kernel that cannot run 32-bit
+# programs (the i386 loader fails to start), Wine can only start 64-bit .exe
+# files, so everything is built for x86_64 there and Wine's 64-bit loader is used.
+if [ -z "${TOVIK_ARCH:-}" ] && [ -e /lib/ld-linux.so.2 ]; then
+  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then TOVIK_ARCH=i686; else TOVIK_ARCH=x86_64; fi
+  export TOVIK_ARCH
+fi
+if [ "${TOVIK_ARCH:-i686}" = x86_64 ]; then
+  shim="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64-only"
+  case ":$PATH:" in *":$shim:"*) ;; *) export PATH="$shim:$PATH" ;; esac
+fi

@@ -8,7 +8,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 log() { echo "[setup] $*" >&2; }
 
 pkgs=(
-  cmake make g++-mingw-w64-i686 mingw-w64-i686-dev
+  cmake make g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine32:i386 wine64
   libxxf86vm1:i386 libxrandr2:i386 libxrender1:i386 libxi6:i386 libxcursor1:i386
   libxinerama1:i386 libxfixes3:i386 libxcomposite1:i386 libfreetype6:i386 libfontconfig1:i386
@@ -39,6 +39,9 @@ if ((${#missing[@]})); then
   fi
 fi
 
+# Whether this kernel runs 32-bit programs is known once the i386 loader is here.
+. "$here/env.sh"
+
 # zh_CN.UTF-8 makes Wine's ANSI code page 936 (GBK), which the program's texts use.
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
   log "generating zh_CN.UTF-8"
@@ -53,22 +56,25 @@ if [ ! -f "$WINEPREFIX/.project-ready" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] && [ -d "$WINEPREFIX/drive_c/windows/system32" ] ||
+    { log "Wine could not create its prefix"; exit 1; }
   touch "$WINEPREFIX/.project-ready"
 fi
 if [ "$(cat "$WINEPREFIX/.project-settings" 2>/dev/null)" != "$prefix_version" ]; then
   log "applying the Wine prefix settings"
+  ok=true
   # Windows draws 宋体 (SimSun) as a Ming face: AR PL UMing is the closest here.
   # The sans names get a sans face, so tests still have a second family.
   for name in "宋体" "SimSun"; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "AR PL UMing CN" /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "AR PL UMing CN" /f >/dev/null 2>&1 || ok=false
   done
   for name in "Tahoma" "Arial" "Microsoft Sans Serif"; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1 || ok=false
   done
   # Without a window manager, a "managed" window makes Wine wait two seconds
   # for one each time it is hidden or destroyed.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || ok=false
   wineserver -w
-  echo "$prefix_version" >"$WINEPREFIX/.project-settings"
+  if $ok; then echo "$prefix_version" >"$WINEPREFIX/.project-settings"; else log "Wine did not take the prefix settings"; exit 1; fi
 fi
 log "ready"

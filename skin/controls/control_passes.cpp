@@ -1,15 +1,26 @@
-// These controls are not skinned yet: they keep their native look, and their
-// lists in the window record stay at the blank entry.
 #include "skin/controls/control_passes.h"
+
+#include "skin/controls/edit_box.h"
+#include "skin/controls/header.h"
+#include "skin/controls/list_controls.h"
+#include "skin/controls/progress_bar.h"
+#include "skin/controls/toolbar_registration.h"
+#include "skin/controls/trackbar.h"
+#include "skin/controls/up_down.h"
+#include "skin/window/apply_skin.h"
 
 namespace skin {
 
-void SkinEditAndComboBoxes(int, HWND) {}
-void SkinTrackbars(int, HWND) {}
-void SkinProgressBars(int, HWND) {}
-void SkinListTypeControls(int, HWND) {}
-void SkinUpDownControls(int, HWND) {}
-void SkinHeaders(int, HWND) {}
-void RegisterToolbars(int, HWND) {}
+void SkinChildren(int index, HWND parent) {
+    SkinPushButtons(index, parent);
+    SkinCheckAndRadioButtons(index, parent);
+    SkinEditAndComboChildren(index, parent);
+    SkinTrackbarChildren(index, parent);
+    SkinProgressChildren(index, parent);
+    SkinListChildren(index, parent);
+    SkinUpDownChildren(index, parent);
+    SkinHeaderChildren(index, parent);
+    SkinToolbarChildren(index, parent);
+}
 
 }  // namespace skin

@@ -1,16 +1,12 @@
-// The passes that skin the other control classes of a window. Each finds the
-// window's direct children of its class, records and subclasses them.
+// Every control pass over a parent's direct children, in the one order both a
+// skinned window and a registered container use.
 #pragma once
 #include <windows.h>
 
 namespace skin {
 
-void SkinEditAndComboBoxes(int index, HWND parent);
-void SkinTrackbars(int index, HWND parent);
-void SkinProgressBars(int index, HWND parent);
-void SkinListTypeControls(int index, HWND parent);
-void SkinUpDownControls(int index, HWND parent);
-void SkinHeaders(int index, HWND parent);
-void RegisterToolbars(int index, HWND parent);
+// Push buttons, check and radio buttons, edit and combo boxes, trackbars,
+// progress bars, list-type controls, up-down controls, headers, toolbars.
+void SkinChildren(int index, HWND parent);
 
 }  // namespace skin

@@ -4,15 +4,15 @@
 
 #include "gfx/gfx.h"
 #include "skin/core/gdi_guards.h"
+#include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
 namespace {
 
 using gp = Gdiplus::RectF;
-
-constexpr std::uint32_t kMagenta = 0xFFFF00FF;
 
 gfx::GfxBitmap* Decoded(std::shared_ptr<gfx::GfxBitmap>& cache, const Bytes& bytes) {
     if (bytes.empty()) return nullptr;
@@ -23,22 +23,12 @@ gfx::GfxBitmap* Decoded(std::shared_ptr<gfx::GfxBitmap>& cache, const Bytes& byt
     return cache->IsEmpty() ? nullptr : cache.get();
 }
 
-// Drops a snapshot DC: first bitmap back in, current one deleted, DC deleted.
-void DropSnapshot(HDC& dc, HBITMAP& first, HBITMAP& current) {
-    if (!dc) return;
-    SelectObject(dc, first);
-    if (current) DeleteObject(current);
-    DeleteDC(dc);
-    dc = nullptr;
-    first = current = nullptr;
-}
-
-void TakeSnapshot(HDC frame, HDC& dc, HBITMAP& first, HBITMAP& current, const IntRect& box) {
-    DropSnapshot(dc, first, current);
-    dc = CreateCompatibleDC(nullptr);
-    current = gdi::NewArgbDib(box.width, box.height);
-    first = static_cast<HBITMAP>(SelectObject(dc, current));
-    BitBlt(dc, 0, 0, box.width, box.height, frame, box.x, box.y, SRCCOPY);
+// A copy of one box of the frame, taken before title, buttons and panels are
+// drawn, so that a redraw of that box starts from a clean picture.
+void TakeSnapshot(HDC frame, gdi::BitmapDc& snapshot, const IntRect& box) {
+    snapshot.reset();
+    if (snapshot.Select(gdi::NewArgbDib(box.width, box.height)))
+        BitBlt(snapshot.dc(), 0, 0, box.width, box.height, frame, box.x, box.y, SRCCOPY);
 }
 
 void VerticalGradientFill(gfx::GfxGraphics& g, const gfx::GfxPath& path, float top, float bottom,
@@ -101,14 +91,18 @@ gfx::GfxBitmap* PictureLayer(WindowRecord& r, gfx::GfxBitmap& picture, bool own,
 }
 
 void DrawBackground(WindowRecord& r, gfx::GfxGraphics& g, int W, int H) {
-    g.Clear(kMagenta);
+    const bool own = !r.backgroundImage.empty();
+    const std::uint32_t fillColour = Argb(255, own ? r.backgroundAverage : State().mainColour);
+    // Cleared to the fill rather than a key colour: the rounded clip is flattened
+    // into straight segments, and the few corner pixels it leaves out are still
+    // inside the window's own region, so they are seen.
+    g.Clear(fillColour);
     gfx::GfxPath clip;
     clip.Create();
     AddRoundRect(clip, 0, 0, static_cast<float>(W), static_cast<float>(H), 4);
     g.SetClipPath(clip);
-    const bool own = !r.backgroundImage.empty();
     gfx::GfxSolidBrush fill;
-    fill.Create(Argb(255, own ? r.backgroundAverage : State().mainColour));
+    fill.Create(fillColour);
     g.FillPath(fill, clip);
 
     gfx::GfxBitmap* picture = own ? Decoded(r.decodedBackground, r.backgroundImage) : SkinImage();
@@ -170,9 +164,10 @@ gfx::GfxBitmap* ButtonImage(WindowRecord& r, CaptionButton& b) {
 }
 
 void CopyToScreen(HWND window, const IntRect& box, HDC frame, bool withoutChildren) {
-    HDC dc = withoutChildren ? WindowDcWithoutChildren(window, nullptr, false) : GetDC(window);
-    BitBlt(dc, box.x, box.y, box.width, box.height, frame, box.x, box.y, SRCCOPY);
-    ReleaseDC(window, dc);
+    gdi::WindowDc dc(window);
+    if (!dc) return;
+    if (withoutChildren) ExcludeChildren(window, dc.get());
+    BitBlt(dc.get(), box.x, box.y, box.width, box.height, frame, box.x, box.y, SRCCOPY);
 }
 
 void Separator(gfx::GfxGraphics& g, const WindowRecord& r, float x, int alpha) {
@@ -252,23 +247,25 @@ void ApplyWindowShape(HWND window) {
 void FullFrameRender(int index, HDC, bool present) {
     WindowRecord* r = Table().At(index);
     if (!r) return;
+    const HWND window = r->window;
     RECT rc;
-    GetClientRect(r->window, &rc);
+    GetClientRect(window, &rc);
     const int W = rc.right, H = rc.bottom;
-    ApplyWindowShape(r->window);
-    r = Table().At(index);  // the shape change sends messages; the record stays put
+    ApplyWindowShape(window);
+    // The shape change sends messages of its own: the record may have gone.
+    r = Table().At(index, window);
     if (!r) return;
-    if (!r->frameDc) r->frameDc = CreateCompatibleDC(nullptr);
 
-    HBITMAP frame = gdi::NewArgbDib(W, H, &r->frameBits);
+    const bool firstRender = !r->frame;
+    HBITMAP bitmap = gdi::NewArgbDib(W, H, &r->frameBits);
+    if (!r->frame.Select(bitmap)) return;
     r->frameWidth = std::max(W, 1);
     r->frameHeight = std::max(H, 1);
-    HGDIOBJ displaced = SelectObject(r->frameDc, frame);
-    if (!GetIntProp(r->window, prop::kFrameFirstBitmap))
-        SetIntProp(r->window, prop::kFrameFirstBitmap, reinterpret_cast<std::intptr_t>(displaced));
-    else
-        DeleteObject(displaced);
-    SetIntProp(r->window, prop::kFrameBitmap, reinterpret_cast<std::intptr_t>(frame));
+    if (firstRender)
+        SetIntProp(window, prop::kFrameFirstBitmap,
+                   reinterpret_cast<std::intptr_t>(r->frame.first()));
+    SetIntProp(window, prop::kFrameBitmap, reinterpret_cast<std::intptr_t>(bitmap));
+    HDC frameDc = r->frame.dc();
 
     FrameSurface surface(*r, nullptr, false);
     gfx::GfxGraphics& g = *surface.g;
@@ -276,9 +273,8 @@ void FullFrameRender(int index, HDC, bool present) {
     if (r->dragOption) DrawBorder(g, W, H);
     surface.Sync();
 
-    TakeSnapshot(r->frameDc, r->captionDc, r->captionFirstBitmap, r->captionBitmap,
-                 {0, 0, W, r->captionHeight});
-    TakeSnapshot(r->frameDc, r->barDc, r->barFirstBitmap, r->barBitmap, r->bottomBar);
+    TakeSnapshot(frameDc, r->captionSnapshot, {0, 0, W, r->captionHeight});
+    TakeSnapshot(frameDc, r->barSnapshot, r->bottomBar);
 
     if (r->dragOption) {
         if (r->drawCaptionTitle) DrawCaptionTitle(index, &g, true);
@@ -292,41 +288,42 @@ void FullFrameRender(int index, HDC, bool present) {
             DrawPanel(index, &g, true, n);
     surface.Sync();
 
-    if (present) {
-        HDC dc = WindowDcWithoutChildren(r->window, nullptr, false);
-        BitBlt(dc, 0, 0, W, H, r->frameDc, 0, 0, SRCCOPY);
-        ReleaseDC(r->window, dc);
-        r->frameDirty = false;
-        if (!State().firstSizePending) RefreshSkinnedChildren(index);
-    } else {
-        r->frameDirty = false;
+    r->frameDirty = false;
+    if (!present) return;
+    {
+        gdi::WindowDc dc(window);
+        if (dc) {
+            ExcludeChildren(window, dc.get());
+            BitBlt(dc.get(), 0, 0, W, H, frameDc, 0, 0, SRCCOPY);
+        }
     }
+    if (!State().firstSizePending) RefreshSkinnedChildren(index);
 }
 
 void FastFrameCopy(int index, HDC dc) {
     WindowRecord* r = Table().At(index);
-    if (!r || !r->frameDc) return;
+    if (!r || !r->frame.dc()) return;
     RECT wr;
     GetWindowRect(r->window, &wr);
-    WindowDcWithoutChildren(r->window, dc, true);
-    BitBlt(dc, 0, 0, wr.right - wr.left, wr.bottom - wr.top, r->frameDc, 0, 0, SRCCOPY);
+    ExcludeChildren(r->window, dc);
+    BitBlt(dc, 0, 0, wr.right - wr.left, wr.bottom - wr.top, r->frame.dc(), 0, 0, SRCCOPY);
 }
 
 void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
                       std::optional<std::string> text) {
     WindowRecord* r = Table().At(index);
-    if (!r || !r->frameDc) return;
+    if (!r || !r->frame.dc()) return;
     RECT rc;
     GetClientRect(r->window, &rc);
     const int B = kResizeBorder;
     const IntRect box{B + 6, B + 1, rc.right - r->stripWidth - 10 - 2 * B, 32};
     if (!insideRender)
-        BitBlt(r->frameDc, box.x, box.y, box.width, box.height, r->captionDc, box.x, box.y,
-               SRCCOPY);
+        BitBlt(r->frame.dc(), box.x, box.y, box.width, box.height, r->captionSnapshot.dc(), box.x,
+               box.y, SRCCOPY);
     FrameSurface fg(*r, insideRender ? graphics : nullptr, false);
     if (State().appIcon) {
         fg.Sync();
-        DrawIconEx(r->frameDc, box.x, box.y, State().appIcon, 17, 17, 0, nullptr, DI_NORMAL);
+        DrawIconEx(r->frame.dc(), box.x, box.y, State().appIcon, 17, 17, 0, nullptr, DI_NORMAL);
         GdiFlush();
     }
     std::string title;
@@ -346,14 +343,14 @@ void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
                  static_cast<float>(r->titleFontSize));
     if (!insideRender) {
         fg.Sync();
-        CopyToScreen(r->window, box, r->frameDc, true);
+        CopyToScreen(r->window, box, r->frame.dc(), true);
     }
 }
 
 void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool insideRender,
                        bool pressed, std::optional<int> alpha) {
     WindowRecord* r = Table().At(index);
-    if (!r || !r->frameDc || position < 2) return;
+    if (!r || !r->frame.dc() || position < 2) return;
     CaptionButton* b = r->CaptionAt(position);
     if (!b) return;
     const IntRect box = ButtonBox(*r, *b);
@@ -365,8 +362,8 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
     const IntRect wide{box.x - 1, box.y, box.width + 2, box.height};
 
     if (pressed) {
-        BitBlt(r->frameDc, wide.x, wide.y, wide.width, wide.height, r->captionDc, wide.x, wide.y,
-               SRCCOPY);
+        BitBlt(r->frame.dc(), wide.x, wide.y, wide.width, wide.height, r->captionSnapshot.dc(),
+               wide.x, wide.y, SRCCOPY);
         FrameSurface fg(*r, nullptr, false);
         gfx::GfxPath shape;
         shape.Create();
@@ -380,13 +377,13 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
         if (gfx::GfxBitmap* image = ButtonImage(*r, *b))
             fg.g->DrawImageStretched(*image, x, y, w - 1, h);
         fg.Sync();
-        CopyToScreen(r->window, wide, r->frameDc, false);
+        CopyToScreen(r->window, wide, r->frame.dc(), false);
         return;
     }
 
     if (!insideRender) {
-        BitBlt(r->frameDc, wide.x, wide.y, wide.width, wide.height, r->captionDc, wide.x, wide.y,
-               SRCCOPY);
+        BitBlt(r->frame.dc(), wide.x, wide.y, wide.width, wide.height, r->captionSnapshot.dc(),
+               wide.x, wide.y, SRCCOPY);
     }
     FrameSurface fg(*r, insideRender ? graphics : nullptr, true);
     gfx::GfxGraphics& g = *fg.g;
@@ -427,19 +424,19 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
 
     if (!insideRender) {
         fg.Sync();
-        CopyToScreen(r->window, wide, r->frameDc, true);
+        CopyToScreen(r->window, wide, r->frame.dc(), true);
     }
 }
 
 void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int number) {
     WindowRecord* r = Table().At(index);
-    if (!r || !r->frameDc || number < 1 || number > static_cast<int>(r->panelRects.size()) ||
+    if (!r || !r->frame.dc() || number < 1 || number > static_cast<int>(r->panelRects.size()) ||
         number > static_cast<int>(r->panels.size()))
         return;
     const IntRect rect = r->panelRects[static_cast<std::size_t>(number - 1)];
     const Panel& panel = r->panels[static_cast<std::size_t>(number - 1)];
     if (!insideRender) {
-        BitBlt(r->frameDc, rect.x, rect.y, rect.width, rect.height, r->barDc,
+        BitBlt(r->frame.dc(), rect.x, rect.y, rect.width, rect.height, r->barSnapshot.dc(),
                rect.x - r->bottomBar.x, rect.y - r->bottomBar.y, SRCCOPY);
     }
     FrameSurface fg(*r, insideRender ? graphics : nullptr, false);
@@ -469,16 +466,14 @@ void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int num
     }
     if (!insideRender) {
         fg.Sync();
-        CopyToScreen(r->window, rect, r->frameDc, false);
+        CopyToScreen(r->window, rect, r->frame.dc(), false);
     }
 }
 
-HDC WindowDcWithoutChildren(HWND window, HDC dc, bool useGiven) {
-    if (!useGiven) dc = GetDC(window);
-    if (!dc) return nullptr;
-    for (HWND c = FindWindowExA(window, nullptr, nullptr, nullptr); c;
-         c = FindWindowExA(window, c, nullptr, nullptr)) {
-        if (!IsWindowVisible(c) || (GetWindowLongA(c, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
+void ExcludeChildren(HWND window, HDC dc) {
+    if (!dc) return;
+    for (HWND c : ChildrenOfClass(window, nullptr)) {
+        if (!IsWindowVisible(c) || HasExStyle(c, WS_EX_TRANSPARENT)) continue;
         RECT cr;
         GetWindowRect(c, &cr);
         POINT origin{0, 0};
@@ -486,29 +481,29 @@ HDC WindowDcWithoutChildren(HWND window, HDC dc, bool useGiven) {
         OffsetRect(&cr, -origin.x, -origin.y);
         ExcludeClipRect(dc, cr.left, cr.top, cr.right, cr.bottom);
     }
-    return dc;
 }
 
 void RefreshSkinnedChildren(int index) {
     WindowRecord* r = Table().At(index);
     if (!r) return;
-    auto each = [&](auto& list, bool erase, bool withChildren) {
+    const HWND window = r->window;
+    r->ForEachControlList([window](auto& list, ListKind kind) {
+        // List-type controls repaint their inner windows too; controls with a
+        // text area of their own are erased; the rest paint over everything.
+        const bool withChildren = kind == ListKind::kListTypes;
+        const bool erase = withChildren || kind == ListKind::kEdits || kind == ListKind::kCombos;
+        const bool refreshed = erase || kind == ListKind::kButtons ||
+                               kind == ListKind::kTrackbars || kind == ListKind::kProgressBars ||
+                               kind == ListKind::kUpDowns;
+        if (!refreshed) return;
         for (auto& e : list.entries()) {
-            if (!e.window || GetParent(e.window) != r->window) continue;
+            if (!e.window || GetParent(e.window) != window) continue;
             InvalidateRect(e.window, nullptr, erase);
             if (!withChildren) continue;
-            for (HWND c = FindWindowExA(e.window, nullptr, nullptr, nullptr); c;
-                 c = FindWindowExA(e.window, c, nullptr, nullptr))
+            for (HWND c : ChildrenOfClass(e.window, nullptr))
                 if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
         }
-    };
-    each(r->listTypes, true, true);
-    each(r->edits, true, false);
-    each(r->combos, true, false);
-    each(r->buttons, false, false);
-    each(r->trackbars, false, false);
-    each(r->progressBars, false, false);
-    each(r->upDowns, false, false);
+    });
 }
 
 }  // namespace skin

@@ -30,9 +30,9 @@ void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int num
 // Invalidates the window's skinned children after a presented render.
 void RefreshSkinnedChildren(int index);
 
-// dc (or, unless useGiven, GetDC(window)) with every visible, non-transparent
-// direct child excluded from its clip region. The caller releases a DC it got here.
-HDC WindowDcWithoutChildren(HWND window, HDC dc, bool useGiven);
+// Excludes every visible, non-transparent direct child of window from dc's clip
+// region, so that a copy to dc never paints over the children.
+void ExcludeChildren(HWND window, HDC dc);
 
 // Shared outline primitives, also used by the control painters.
 // A rounded rectangle whose corner diameter d is clamped to 1..100.

@@ -126,6 +126,65 @@ inline HBITMAP NewArgbDib(int width, int height, void** pixels = nullptr) {
     return bitmap;
 }
 
+// A memory DC that holds a bitmap of ours for longer than one call. Selecting a
+// new bitmap frees the one it displaces; on reset the DC's own first bitmap goes
+// back in before our bitmap and the DC are freed.
+class BitmapDc {
+public:
+    BitmapDc() = default;
+    ~BitmapDc() { reset(); }
+    BitmapDc(BitmapDc&& o) noexcept
+        : dc_(std::exchange(o.dc_, nullptr)),
+          bitmap_(std::exchange(o.bitmap_, nullptr)),
+          first_(std::exchange(o.first_, nullptr)) {}
+    BitmapDc& operator=(BitmapDc&& o) noexcept {
+        if (this != &o) {
+            reset();
+            dc_ = std::exchange(o.dc_, nullptr);
+            bitmap_ = std::exchange(o.bitmap_, nullptr);
+            first_ = std::exchange(o.first_, nullptr);
+        }
+        return *this;
+    }
+    BitmapDc(const BitmapDc&) = delete;
+    BitmapDc& operator=(const BitmapDc&) = delete;
+
+    // Takes ownership of bitmap and selects it, creating the DC on first use.
+    // False (and the bitmap freed) when the DC cannot be made.
+    bool Select(HBITMAP bitmap) {
+        if (!dc_) dc_ = CreateCompatibleDC(nullptr);
+        if (!dc_ || !bitmap) {
+            if (bitmap) DeleteObject(bitmap);
+            return false;
+        }
+        HGDIOBJ out = SelectObject(dc_, bitmap);
+        if (!first_) first_ = out;
+        if (bitmap_) DeleteObject(bitmap_);
+        bitmap_ = bitmap;
+        return true;
+    }
+    HDC dc() const { return dc_; }
+    HBITMAP bitmap() const { return bitmap_; }
+    // The bitmap the DC was made with.
+    HGDIOBJ first() const { return first_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+    void reset() {
+        if (dc_) {
+            if (first_) SelectObject(dc_, first_);
+            DeleteDC(dc_);
+        }
+        if (bitmap_) DeleteObject(bitmap_);
+        dc_ = nullptr;
+        bitmap_ = nullptr;
+        first_ = nullptr;
+    }
+
+private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ first_ = nullptr;
+};
+
 // An off-screen surface compatible with a target DC, flushed with one BitBlt.
 class MemoryCanvas {
 public:

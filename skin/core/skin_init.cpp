@@ -115,7 +115,7 @@ void RepaintSkinnedWindows() {
         for (HWND c = FindWindowExA(r->window, nullptr, nullptr, nullptr); c;
              c = FindWindowExA(r->window, c, nullptr, nullptr))
             if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
-        for (const ControlRecord& h : r->headers.entries())
+        for (const HeaderRecord& h : r->headers.entries())
             if (h.window) InvalidateRect(h.window, nullptr, FALSE);
     }
 }

@@ -1,12 +1,16 @@
 #include "skin/core/window_proc.h"
 
+#include <commctrl.h>
+
 #include <cmath>
 
 #include "skin/controls/owner_draw.h"
 #include "skin/core/frame_painter.h"
-#include "skin/core/skin_init.h"
+#include "skin/core/gdi_guards.h"
+#include "skin/core/look.h"
 #include "skin/core/skin_state.h"
-#include "skin/window/apply_skin.h"
+#include "skin/window/frame_layout.h"
+#include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -16,16 +20,10 @@ constexpr UINT kFadeInterval = 20;
 constexpr int kFadeSteps = 8;
 constexpr int kFadeAlphaStep = 30;
 
-int X(LPARAM lp) { return static_cast<short>(LOWORD(lp)); }
-int Y(LPARAM lp) { return static_cast<short>(HIWORD(lp)); }
+int X(LPARAM lp) { return MouseX(lp); }
+int Y(LPARAM lp) { return MouseY(lp); }
 
 UINT_PTR TimerId(HWND window) { return reinterpret_cast<UINT_PTR>(window); }
-
-LRESULT PassOn(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    WNDPROC previous = reinterpret_cast<WNDPROC>(GetIntProp(window, prop::kPrevProc));
-    if (!previous || previous == SkinnedWindowProc) return DefWindowProcA(window, message, wp, lp);
-    return CallWindowProcA(previous, window, message, wp, lp);
-}
 
 // The resize zone under (x, y) as the code added to SC_SIZE, or 0; the zones are
 // tested in this order and the first match wins.
@@ -117,8 +115,7 @@ void OnLButtonDown(int index, WindowRecord& r, LPARAM lp) {
     if (!r.dragOption) return;
     if (!r.maximized && !r.minimized) DragOrResizeStart(r, lp, client);
     // A move or resize loop may have run: look the record up again.
-    WindowRecord* again = Table().At(index);
-    if (!again || again->window != window) return;
+    if (!Table().At(index, window)) return;
     int& pressed = State().pressedButton;
     pressed = CaptionButtonHitTest(index, X(lp), Y(lp));
     if (pressed > 0) DrawCaptionButton(index, pressed, nullptr, false, true);
@@ -174,17 +171,16 @@ void OnGetMinMaxInfo(const WindowRecord& r, MINMAXINFO* info) {
 }
 
 void OnPaint(int index, WindowRecord& r) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(r.window, &ps);
-    if (!r.minimized) {
-        if (r.frameDirty) {
-            FullFrameRender(index, dc, true);
-            if (WindowRecord* again = Table().At(index)) again->frameDirty = false;
-        } else {
-            FastFrameCopy(index, dc);
-        }
+    HWND window = r.window;
+    gdi::PaintScope paint(window);
+    if (r.minimized) return;
+    if (r.frameDirty) {
+        FullFrameRender(index, paint.dc(), true);
+        // The render sends messages of its own: the record may be gone by now.
+        if (WindowRecord* again = Table().At(index, window)) again->frameDirty = false;
+    } else {
+        FastFrameCopy(index, paint.dc());
     }
-    EndPaint(r.window, &ps);
 }
 
 void OnSysCommand(WindowRecord& r, WPARAM wp) {
@@ -209,20 +205,10 @@ void Renumber() {
     for (int k = 1; k <= table.Count(); ++k) {
         WindowRecord& r = *table.At(k);
         SetIntProp(r.window, prop::kIndex, k);
-        auto each = [&](auto& list, const char* name) {
+        r.ForEachControlList([k](auto& list, ListKind kind) {
             for (auto& e : list.entries())
-                if (e.window) SetIntProp(e.window, name, k);
-        };
-        each(r.buttons, prop::kOwnerIndex);
-        each(r.edits, prop::kOwnerIndex);
-        each(r.listTypes, prop::kOwnerIndex);
-        each(r.trackbars, prop::kOwnerIndex);
-        each(r.progressBars, prop::kOwnerIndex);
-        each(r.combos, prop::kOwnerIndex);
-        each(r.upDowns, prop::kOwnerIndex);
-        each(r.headers, prop::kOwnerIndex);
-        each(r.groupBoxes, prop::kOwnerIndex);
-        each(r.toolbars, prop::kToolbarOwner);
+                if (e.window) SetIntProp(e.window, PropsOf(kind).owner, k);
+        });
     }
 }
 
@@ -301,132 +287,141 @@ void CaptionButtonAction(int index, int position) {
 
 void DestroyCleanup(HWND window) {
     if (const int index = FindWindowIndex(window)) {
-        WindowRecord& r = *Table().At(index);
         if (HMENU menu = reinterpret_cast<HMENU>(GetIntProp(window, prop::kMenu)))
             DestroyMenu(menu);
-        if (r.frameDc) {
-            HGDIOBJ first = reinterpret_cast<HGDIOBJ>(GetIntProp(window, prop::kFrameFirstBitmap));
-            HGDIOBJ current = reinterpret_cast<HGDIOBJ>(GetIntProp(window, prop::kFrameBitmap));
-            HGDIOBJ out = first ? SelectObject(r.frameDc, first) : nullptr;
-            if (out) DeleteObject(out);
-            DeleteDC(r.frameDc);
-            if (current && current != out) DeleteObject(current);
-            r.frameDc = nullptr;
-        }
-        auto drop = [](HDC& dc, HBITMAP& first, HBITMAP& current) {
-            if (!dc) return;
-            HGDIOBJ out = SelectObject(dc, first);
-            if (out) DeleteObject(out);
-            DeleteDC(dc);
-            if (current && current != out) DeleteObject(current);
-            dc = nullptr;
-            first = current = nullptr;
-        };
-        drop(r.captionDc, r.captionFirstBitmap, r.captionBitmap);
-        drop(r.barDc, r.barFirstBitmap, r.barBitmap);
-        SetWindowLongA(window, GWL_WNDPROC, static_cast<LONG>(GetIntProp(window, prop::kPrevProc)));
+        SetWindowLongPtrA(window, GWLP_WNDPROC, GetIntProp(window, prop::kPrevProc));
         for (const char* name : {prop::kFrameFirstBitmap, prop::kFrameBitmap, prop::kIndex})
             RemovePropA(window, name);
+        // The record owns its DCs, bitmaps, snapshots and pictures: they go with it.
         Table().Remove(index);
     }
     Renumber();
 }
 
-LRESULT CALLBACK SkinnedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    const int index = static_cast<int>(GetIntProp(window, prop::kIndex));
-    WindowRecord* r = Table().At(index);
-    // An index that leads nowhere (or elsewhere): the message just goes on.
-    if (!r || r->window != window) {
-        if (message == WM_NCDESTROY) {
-            LRESULT result = PassOn(window, message, wp, lp);
-            KillTimer(window, TimerId(window));
-            return result;
-        }
-        return PassOn(window, message, wp, lp);
-    }
+namespace {
 
-    switch (message) {
-        case WM_SIZE:
-            r->hotButton = 0;
-            if (State().firstSizePending) {
-                State().firstSizePending = false;
-                r->frameDirty = false;
-            } else {
-                r->frameDirty = true;
-            }
-            break;
-        case WM_SETTEXT:
-            if (r->drawCaptionTitle && r->dragOption && lp)
-                DrawCaptionTitle(index, nullptr, false,
-                                 std::string(reinterpret_cast<const char*>(lp)));
-            break;
-        case WM_PAINT: OnPaint(index, *r); return DefWindowProcA(window, message, wp, lp);
-        case WM_QUIT: ShutdownGdiplus(); break;
-        case WM_QUERYOPEN: r->minimized = false; break;
-        case WM_ERASEBKGND: SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT); return 1;
-        case WM_SHOWWINDOW:
-            if (wp == 1) {
-                if (r->minimized) {
-                    r->minimized = false;
-                } else {
-                    PAINTSTRUCT ps;
-                    HDC dc = BeginPaint(window, &ps);
-                    FullFrameRender(index, dc, true);
-                    EndPaint(window, &ps);
-                }
-            }
-            break;
-        case WM_ACTIVATEAPP:
-            if (wp == 0 && State().onDeactivate) State().onDeactivate();
-            break;
-        case WM_GETMINMAXINFO: OnGetMinMaxInfo(*r, reinterpret_cast<MINMAXINFO*>(lp)); break;
-        case WM_DRAWITEM:
-            if (lp) {
-                const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-                DispatchDrawItem(index, item);
-            }
-            break;
-        case WM_WINDOWPOSCHANGED:
-            LayoutCaptionButtons(index);
-            if (r->bottomBarHeight > 0) LayoutBottomBar(index);
-            break;
-        case WM_NOTIFY:
-            if (lp) {
-                const NMHDR header = *reinterpret_cast<const NMHDR*>(lp);
-                if (static_cast<int>(header.code) == -405 || static_cast<int>(header.code) == -406)
-                    InvalidateRect(header.hwndFrom, nullptr, TRUE);
-            }
-            break;
-        case WM_NCDESTROY: {
-            WNDPROC previous = reinterpret_cast<WNDPROC>(GetIntProp(window, prop::kPrevProc));
-            DestroyCleanup(window);
-            KillTimer(window, TimerId(window));
-            RemovePropA(window, prop::kPrevProc);
-            return previous ? CallWindowProcA(previous, window, message, wp, lp)
-                            : DefWindowProcA(window, message, wp, lp);
-        }
-        case WM_SYSCOMMAND: OnSysCommand(*r, wp); break;
-        case WM_TIMER:
-            if (wp == TimerId(window)) OnFadeTimer(index, *r);
-            break;
-        case WM_MOUSEMOVE: OnMouseMove(index, *r, lp); break;
-        case WM_LBUTTONDOWN: OnLButtonDown(index, *r, lp); break;
-        case WM_LBUTTONUP: {
-            const int pressed = State().pressedButton;
-            if (pressed > 0 && pressed <= r->CaptionButtonCount() && r->dragOption)
-                CaptionButtonAction(index, pressed);
-            break;
-        }
-        case WM_LBUTTONDBLCLK:
-            if (PanelHitTest(index, X(lp), Y(lp)) == 0 && Y(lp) <= r->captionHeight &&
-                r->doubleClickOption) {
-                if (int p = MaximizeButtonPosition(index)) CaptionButtonAction(index, p);
-            }
-            break;
-        case WM_MOUSEHOVER: r->mouseInside = true; break;
-        case WM_MOUSELEAVE: OnMouseLeave(index, *r); break;
+void OnSize(WindowRecord& r) {
+    r.hotButton = 0;
+    Globals& g = State();
+    r.frameDirty = !g.firstSizePending;
+    g.firstSizePending = false;
+}
+
+void OnSetText(int index, const WindowRecord& r, LPARAM lp) {
+    if (r.drawCaptionTitle && r.dragOption && lp)
+        DrawCaptionTitle(index, nullptr, false, std::string(reinterpret_cast<const char*>(lp)));
+}
+
+LRESULT OnEraseBackground(WPARAM wp) {
+    SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+    return 1;
+}
+
+void OnShowWindow(int index, WindowRecord& r, WPARAM wp) {
+    if (wp != 1) return;
+    if (r.minimized) {
+        r.minimized = false;
+        return;
     }
-    return PassOn(window, message, wp, lp);
+    gdi::PaintScope paint(r.window);
+    FullFrameRender(index, paint.dc(), true);
+}
+
+void OnDrawItem(int index, LPARAM lp) {
+    if (!lp) return;
+    const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+    DispatchDrawItem(index, item);
+}
+
+void OnWindowPosChanged(int index, const WindowRecord& r) {
+    LayoutCaptionButtons(index);
+    if (r.bottomBarHeight > 0) LayoutBottomBar(index);
+}
+
+// Tree views repaint themselves after an item expands or collapses.
+void OnNotify(LPARAM lp) {
+    if (!lp) return;
+    const NMHDR header = *reinterpret_cast<const NMHDR*>(lp);
+    if (header.code == TVN_ITEMEXPANDINGA || header.code == TVN_ITEMEXPANDEDA)
+        InvalidateRect(header.hwndFrom, nullptr, TRUE);
+}
+
+// Cleanup runs even when the window's index property has gone stale: it finds
+// the record by handle.
+LRESULT OnNcDestroy(const Msg& m) {
+    WNDPROC previous = reinterpret_cast<WNDPROC>(GetIntProp(m.window, prop::kPrevProc));
+    DestroyCleanup(m.window);
+    KillTimer(m.window, TimerId(m.window));
+    RemovePropA(m.window, prop::kPrevProc);
+    if (!previous || previous == SkinnedWindowProc)
+        return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+    return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);
+}
+
+void OnLButtonUp(int index, const WindowRecord& r) {
+    const int pressed = State().pressedButton;
+    if (pressed > 0 && pressed <= r.CaptionButtonCount() && r.dragOption)
+        CaptionButtonAction(index, pressed);
+}
+
+void OnLButtonDoubleClick(int index, const WindowRecord& r, LPARAM lp) {
+    if (PanelHitTest(index, X(lp), Y(lp)) != 0 || Y(lp) > r.captionHeight || !r.doubleClickOption)
+        return;
+    if (int p = MaximizeButtonPosition(index)) CaptionButtonAction(index, p);
+}
+
+LRESULT Dispatch(const Msg& m) {
+    const int index = static_cast<int>(GetIntProp(m.window, prop::kIndex));
+    WindowRecord* found = Table().At(index, m.window);
+    if (m.message == WM_NCDESTROY) return OnNcDestroy(m);
+    // An index that leads nowhere (or elsewhere): the message just goes on.
+    if (!found) return CallPrevious(m);
+    WindowRecord& r = *found;
+    switch (m.message) {
+        case WM_SIZE: OnSize(r); break;
+        case WM_SETTEXT: OnSetText(index, r, m.lp); break;
+        case WM_PAINT: OnPaint(index, r); return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+        case WM_QUERYOPEN: r.minimized = false; break;
+        case WM_ERASEBKGND: return OnEraseBackground(m.wp);
+        case WM_SHOWWINDOW: OnShowWindow(index, r, m.wp); break;
+        case WM_ACTIVATEAPP:
+            if (m.wp == 0 && State().onDeactivate) State().onDeactivate();
+            break;
+        case WM_GETMINMAXINFO: OnGetMinMaxInfo(r, reinterpret_cast<MINMAXINFO*>(m.lp)); break;
+        case WM_DRAWITEM: OnDrawItem(index, m.lp); break;
+        case WM_WINDOWPOSCHANGED: OnWindowPosChanged(index, r); break;
+        case WM_NOTIFY: OnNotify(m.lp); break;
+        case WM_SYSCOMMAND: OnSysCommand(r, m.wp); break;
+        case WM_TIMER:
+            if (m.wp == TimerId(m.window)) OnFadeTimer(index, r);
+            break;
+        case WM_MOUSEMOVE: OnMouseMove(index, r, m.lp); break;
+        case WM_LBUTTONDOWN: OnLButtonDown(index, r, m.lp); break;
+        case WM_LBUTTONUP: OnLButtonUp(index, r); break;
+        case WM_LBUTTONDBLCLK: OnLButtonDoubleClick(index, r, m.lp); break;
+        case WM_MOUSEHOVER: r.mouseInside = true; break;
+        case WM_MOUSELEAVE: OnMouseLeave(index, r); break;
+        // WM_QUIT never reaches a window from a message loop; GDI+ shuts down
+        // after the loop, so a stray WM_QUIT sent here changes nothing.
+        default: break;
+    }
+    return CallPrevious(m);
+}
+
+}  // namespace
+
+LRESULT CALLBACK SkinnedWindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    const Msg m{window, message, wp, lp};
+    try {
+        return Dispatch(m);
+    } catch (...) {
+        // Out of memory inside a handler: the window still gets its message.
+        try {
+            return CallPrevious(m);
+        } catch (...) {
+            return 0;
+        }
+    }
 }
 
 }  // namespace skin

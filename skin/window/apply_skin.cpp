@@ -6,17 +6,17 @@
 #include "resources/skin_images.h"
 #include "skin/controls/control_passes.h"
 #include "skin/core/skin_init.h"
+#include "skin/core/look.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_proc.h"
 #include "skin/window/button_skin.h"
+#include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
 namespace {
 
 Bytes Copy(const res::ByteSpan& s) { return Bytes(s.data, s.data + s.size); }
-
-bool HasFlag(LONG style, LONG flag) { return (style | flag) == style; }
 
 LONG ButtonType(HWND control) { return GetWindowLongA(control, GWL_STYLE) & 0x0F; }
 
@@ -25,15 +25,6 @@ std::string WindowTextOf(HWND hwnd) {
     text.resize(
         static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
-}
-
-// Subclasses a recorded button and ties it to its record.
-void SubclassButton(HWND c, int index, int position, ButtonRecord& record) {
-    SetIntProp(c, prop::kIndex, position);
-    SetIntProp(c, prop::kOwnerIndex, index);
-    record.previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(c, GWL_WNDPROC, reinterpret_cast<LONG>(ButtonSubclassProc)));
-    SetIntProp(c, prop::kPrevProc, reinterpret_cast<std::intptr_t>(record.previousProc));
 }
 
 void AddCaptionButton(WindowRecord& r, int& total, int width, const res::ByteSpan& image,
@@ -47,25 +38,6 @@ void AddCaptionButton(WindowRecord& r, int& total, int width, const res::ByteSpa
     b.tooltip = tooltip;
     r.captionButtons.push_back(std::move(b));
     total += width;
-}
-
-RECT ToRect(const FloatRect& f) {
-    return {static_cast<LONG>(f.x), static_cast<LONG>(f.y), static_cast<LONG>(f.x + f.width),
-            static_cast<LONG>(f.y + f.height)};
-}
-
-// Walks the panels from the left border: each starts where the previous ended.
-void LayoutPanels(WindowRecord& r, int clientRight, bool setup) {
-    const int b = kResizeBorder;
-    r.panelRects.resize(r.panels.size());
-    int x = b, previousWidth = 0;
-    for (std::size_t i = 0; i < r.panels.size(); ++i) {
-        x += previousWidth;
-        int w = r.panels[i].width;
-        if (w == -1) w = setup ? clientRight - b - x : clientRight - x - 2 * b;
-        r.panelRects[i] = {x, r.bottomBar.y, w, r.bottomBarHeight};
-        previousWidth = r.panels[i].width;
-    }
 }
 
 }  // namespace
@@ -155,7 +127,7 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
     rec.captionTooltip.Create(window, false);
     for (int i = 2; i <= rec.CaptionButtonCount(); ++i) {
         const CaptionButton& b = *rec.CaptionAt(i);
-        rec.captionTooltip.AddTool(ToRect(b.hit), b.tooltip, static_cast<UINT_PTR>(i));
+        rec.captionTooltip.AddTool(HitRectOf(b.hit), b.tooltip, static_cast<UINT_PTR>(i));
     }
     LayoutCaptionButtons(index);
 
@@ -172,90 +144,30 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
     }
     LayoutBottomBar(index);
 
-    SkinPushButtons(index, window);
-    SkinCheckAndRadioButtons(index, window);
-    SkinEditAndComboBoxes(index, window);
-    SkinTrackbars(index, window);
-    SkinProgressBars(index, window);
-    SkinListTypeControls(index, window);
-    SkinUpDownControls(index, window);
-    SkinHeaders(index, window);
-    RegisterToolbars(index, window);
+    SkinChildren(index, window);
 
     rec.frameDirty = true;
+    RegisterSkinProcedure(SkinnedWindowProc);
     rec.previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(SkinnedWindowProc)));
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinnedWindowProc)));
     SetIntProp(window, prop::kPrevProc, reinterpret_cast<std::intptr_t>(rec.previousProc));
     SetIntProp(window, prop::kIndex, index);
-}
-
-void LayoutCaptionButtons(int index) {
-    WindowRecord* r = Table().At(index);
-    if (!r) return;
-    if (r->window) {
-        RECT client{};
-        GetClientRect(r->window, &client);
-        r->stripX = client.right - r->stripWidth + 1;
-        r->stripHeight = 22;
-    }
-    const float x0 = static_cast<float>(r->stripX + 2), y0 = static_cast<float>(r->stripY + 1);
-    for (int i = 2; i <= r->CaptionButtonCount(); ++i) {
-        CaptionButton& b = *r->CaptionAt(i);
-        b.hit = {x0 + 27.0f * static_cast<float>(i - 2), y0, b.command != kClose ? 26.0f : 40.0f,
-                 18.0f};
-    }
-    for (int i = 2; i <= r->CaptionButtonCount(); ++i) {
-        const CaptionButton& b = *r->CaptionAt(i);
-        r->captionTooltip.SetToolRect(static_cast<UINT_PTR>(i), ToRect(b.hit));
-        r->captionTooltip.SetToolText(static_cast<UINT_PTR>(i), b.tooltip);
-    }
-}
-
-void SetupBottomBar(int index, int height, std::span<const PanelDefinition> panels, bool given) {
-    WindowRecord* r = Table().At(index);
-    if (!r) return;
-    r->bottomBarHeight = height;
-    RECT client{};
-    GetClientRect(r->window, &client);
-    const int b = kResizeBorder;
-    r->bottomBar = {b, client.bottom - b - height - 1, client.right - 2 * b, height};
-    r->panels.clear();
-    if (given) {
-        for (const PanelDefinition& p : panels)
-            r->panels.push_back({p.width, p.text, p.image, p.option});
-        LayoutPanels(*r, client.right, true);
-    } else {
-        r->panels.push_back(Panel{});
-        r->panelRects = {{b, r->bottomBar.y, client.right - 2 * b, height}};
-    }
-}
-
-void LayoutBottomBar(int index) {
-    WindowRecord* r = Table().At(index);
-    if (!r) return;
-    RECT client{};
-    GetClientRect(r->window, &client);
-    const int b = kResizeBorder;
-    r->bottomBar.y = client.bottom - r->bottomBarHeight - b - 1;
-    r->bottomBar.width = client.right - 2 * b;
-    LayoutPanels(*r, client.right, false);
 }
 
 void InvalidateHeaderList(int index) {
     WindowRecord* r = Table().At(index);
     if (!r) return;
-    for (const ControlRecord& h : r->headers.entries())
+    for (const HeaderRecord& h : r->headers.entries())
         if (h.window) InvalidateRect(h.window, nullptr, FALSE);
 }
 
 void SkinPushButtons(int index, HWND parent) {
     WindowRecord* r = Table().At(index);
     if (!r || !State().controlBackground) return;
-    for (HWND c = FindWindowExA(parent, nullptr, "BUTTON", nullptr); c;
-         c = FindWindowExA(parent, c, "BUTTON", nullptr)) {
+    for (HWND c : ChildrenOfClass(parent, "BUTTON")) {
         const LONG s = GetWindowLongA(c, GWL_STYLE);
         if ((s & 0x0F) == BS_OWNERDRAW || !IsPushButtonStyle(c)) continue;
-        if (FindButtonRecord(index, c) > 0) continue;
+        if (FindButtonRecord(index, c) > 0 || CarriesSkinProcedure(c)) continue;
         ButtonRecord rec;
         rec.window = c;
         rec.kind = kPushButton;
@@ -264,18 +176,16 @@ void SkinPushButtons(int index, HWND parent) {
         rec.fontName = font.faceName.empty() ? "宋体" : font.faceName;
         rec.fontSize = font.size ? font.size : 12;
         rec.fontStyle = font.style;
-        const int position = r->buttons.Add(std::move(rec));
-        SubclassButton(c, index, position, *r->buttons.At(position));
-        SetWindowLongA(c, GWL_STYLE, s | BS_OWNERDRAW);
+        if (AddAndSubclass(index, c, &WindowRecord::buttons, std::move(rec), ButtonSubclassProc))
+            SetWindowLongA(c, GWL_STYLE, s | BS_OWNERDRAW);
     }
 }
 
 void SkinCheckAndRadioButtons(int index, HWND parent) {
     WindowRecord* r = Table().At(index);
     if (!r || !State().controlBackground) return;
-    for (HWND c = FindWindowExA(parent, nullptr, "BUTTON", nullptr); c;
-         c = FindWindowExA(parent, c, "BUTTON", nullptr)) {
-        if (!IsRadioStyle(c) && !IsCheckBoxStyle(c)) continue;
+    for (HWND c : ChildrenOfClass(parent, "BUTTON")) {
+        if ((!IsRadioStyle(c) && !IsCheckBoxStyle(c)) || CarriesSkinProcedure(c)) continue;
         const LONG s = GetWindowLongA(c, GWL_STYLE);
         const bool checked = SendMessageA(c, BM_GETCHECK, 0, 0) == 1;
         if ((s & 0x0F) == BS_OWNERDRAW) continue;
@@ -289,8 +199,7 @@ void SkinCheckAndRadioButtons(int index, HWND parent) {
         rec.fontName = font.faceName;
         rec.fontSize = font.size;
         rec.fontStyle = font.style;
-        const int position = r->buttons.Add(std::move(rec));
-        SubclassButton(c, index, position, *r->buttons.At(position));
+        AddAndSubclass(index, c, &WindowRecord::buttons, std::move(rec), ButtonSubclassProc);
     }
 }
 

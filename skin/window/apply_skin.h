@@ -9,14 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace skin {
+#include "skin/window/frame_layout.h"
 
-struct PanelDefinition {
-    int width = -1;  // -1: the rest of the bar
-    std::string text;
-    std::vector<std::uint8_t> image;
-    int option = 0;  // text colour
-};
+namespace skin {
 
 // Every option may be left out; what is left out takes its default.
 struct ApplySkinOptions {
@@ -36,9 +31,6 @@ struct ApplySkinOptions {
 // Skins window once; a window already in the table is left untouched.
 void ApplySkin(HWND window, const ApplySkinOptions& options = {});
 
-void LayoutCaptionButtons(int index);
-void SetupBottomBar(int index, int height, std::span<const PanelDefinition> panels, bool given);
-void LayoutBottomBar(int index);
 void InvalidateHeaderList(int index);
 
 // The button skinners (direct "BUTTON" children of parent).

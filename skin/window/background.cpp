@@ -48,11 +48,12 @@ struct GroupTint {
     bool tintChildren = false;  // controls inside the group inherit the tint
 };
 
-// Group records hold only their window so far; until the container registration
-// records tints, every group reads as untinted.
-GroupTint TintOf(const ControlRecord*) { return {}; }
+GroupTint TintOf(const GroupBoxRecord* group) {
+    if (!group) return {};
+    return {group->tintColour, group->tintAlpha & 0xFF, group->kind == 1, group->tintChildren != 0};
+}
 
-const ControlRecord* GroupRecord(int index, int position) {
+const GroupBoxRecord* GroupRecord(int index, int position) {
     WindowRecord* r = Table().At(index);
     return r ? r->groupBoxes.At(position) : nullptr;
 }
@@ -145,7 +146,7 @@ void DrawFromTopLevel(HWND control, HDC dc, const RECT& rect, int index, Target 
     if (!r) return;
     // Before the first render there is no frame DC; the copy fails and leaves the
     // surface as it was.
-    CopyFrom(dc, r->frameDc, OffsetInSource(control), rect);
+    CopyFrom(dc, r->frame.dc(), OffsetInSource(control), rect);
     const GroupTint tint = TintOf(GroupRecord(index, FindGroupBoxRecord(index, control)));
     if (tint.colour != 0) PaintOwnPanel(control, dc, rect, tint, target);
 }
@@ -175,10 +176,10 @@ bool DrawFromGroup(HWND control, HDC dc, const RECT& rect, const BackgroundSourc
         source.kind == BackgroundSource::kGroupBox ? source.index : FindSkinnedAncestor(control);
     WindowRecord* r = index > 0 ? Table().At(index) : nullptr;
     if (!r) return false;
-    const ControlRecord* group = r->groupBoxes.At(r->groupBoxes.Find(control));
+    const GroupBoxRecord* group = r->groupBoxes.At(r->groupBoxes.Find(control));
     if (!group && source.kind == BackgroundSource::kGroupBox)
         group = r->groupBoxes.At(source.groupPosition);
-    CopyFrom(dc, r->frameDc, OffsetInTopLevel(control), rect);
+    CopyFrom(dc, r->frame.dc(), OffsetInTopLevel(control), rect);
     const GroupTint tint = TintOf(group);
     if (group && tint.colour != 0)
         FillTintRect(dc, tint, 0, 0, static_cast<float>(rect.right - rect.left),

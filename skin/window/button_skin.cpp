@@ -8,8 +8,9 @@
 #include "resources/skin_images.h"
 #include "skin/core/frame_painter.h"
 #include "skin/core/gdi_guards.h"
+#include "skin/core/look.h"
 #include "skin/core/skin_state.h"
-#include "skin/window/background.h"
+#include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -17,34 +18,11 @@ namespace {
 
 namespace gp = Gdiplus;
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kGrey = 0x808080;
-constexpr COLORREF kSilver = 0xC0C0C0;
-constexpr COLORREF kGlow = 0xDDCA22;
 constexpr float kCorner = 5;
 
-struct Message {
-    HWND window;
-    UINT message;
-    WPARAM wp;
-    LPARAM lp;
-};
-
-LRESULT Previous(const Message& m) {
-    WNDPROC previous = reinterpret_cast<WNDPROC>(GetIntProp(m.window, prop::kPrevProc));
-    if (!previous || previous == ButtonSubclassProc)
-        return DefWindowProcA(m.window, m.message, m.wp, m.lp);
-    return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);
-}
-
-// The record the button's properties lead to; null when they lead nowhere or to
-// another window's entry.
-ButtonRecord* RecordOf(HWND window) {
-    WindowRecord* owner = OwnerRecord(window);
-    ButtonRecord* b = owner ? owner->buttons.At(GetIntProp(window, prop::kIndex)) : nullptr;
-    return b && b->window == window ? b : nullptr;
-}
+// The record the button's properties lead to; null when they lead nowhere or
+// to another window's entry.
+ButtonRecord* RecordOf(HWND window) { return FindRecord(window, &WindowRecord::buttons).entry; }
 
 COLORREF TextColour(HWND window) {
     return static_cast<COLORREF>(GetIntProp(window, prop::kTextColour));
@@ -57,20 +35,6 @@ bool Has(UINT itemState, UINT flag) { return (itemState & flag) == flag; }
 UINT WithEnabledState(HWND window, UINT itemState) {
     return IsWindowEnabled(window) ? itemState : itemState | ODS_DISABLED;
 }
-
-// A background capture released when the painter is done.
-class CapturedBackground {
-public:
-    CapturedBackground(HWND control, const RECT& rect) : dc_(CaptureBackground(control, rect)) {}
-    ~CapturedBackground() { ReleaseBackground(dc_); }
-    CapturedBackground(const CapturedBackground&) = delete;
-    CapturedBackground& operator=(const CapturedBackground&) = delete;
-    HDC dc() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HDC dc_;
-};
 
 // The control's box in float coordinates, as the painters use it.
 struct Box {
@@ -309,26 +273,21 @@ using MarkPainter = void (*)(gfx::GfxGraphics&, const SmallButton&, UINT);
 
 // The common frame of the check-box and radio painters: background, mark, text.
 void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float textOffset) {
-    gdi::WindowDc hdc(window);
     RECT rect{};
     GetClientRect(window, &rect);
-    CapturedBackground bg(window, rect);
-    if (!hdc || !bg) return;
+    ControlCanvas canvas(window, rect);
+    if (!canvas) return;
     const SmallButton s{Box(rect), static_cast<float>(rect.top + (rect.bottom - rect.top - 12) / 2),
                         SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED};
-    {
-        gfx::GfxGraphics g;
-        if (g.CreateFromHDC(bg.dc())) {
-            if (Has(itemState, ODS_DISABLED))
-                DrawDisabledFace(g, s.box);
-            else
-                drawMark(g, s, itemState);
-            if (const ButtonRecord* record = RecordOf(window))
-                DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
-                          gp::StringAlignmentNear, gp::UnitPixel);
-        }
-    }
-    BitBlt(hdc.get(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, bg.dc(), 0, 0, SRCCOPY);
+    gfx::GfxGraphics& g = canvas.graphics();
+    if (Has(itemState, ODS_DISABLED))
+        DrawDisabledFace(g, s.box);
+    else
+        drawMark(g, s, itemState);
+    if (const ButtonRecord* record = RecordOf(window))
+        DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
+                  gp::StringAlignmentNear, gp::UnitPixel);
+    canvas.CopyToScreen(Surface::kClient);
 }
 
 // ---- The subclass procedure's handlers.
@@ -344,30 +303,30 @@ void RepaintSmall(HWND window, int kind) {
 
 // The native procedure runs first (so the check state changes), then the skinned
 // look is drawn over whatever it painted.
-LRESULT RepaintAfterNative(const Message& m, int kind) {
-    if (!PaintsItself(kind)) return Previous(m);
-    Previous(m);
+LRESULT RepaintAfterNative(const Msg& m, int kind) {
+    if (!PaintsItself(kind)) return CallPrevious(m);
+    CallPrevious(m);
     RepaintSmall(m.window, kind);
     return DefWindowProcA(m.window, m.message, m.wp, m.lp);
 }
 
-LRESULT OnMove(const Message& m) {
+LRESULT OnMove(const Msg& m) {
     InvalidateRect(m.window, nullptr, TRUE);
-    return Previous(m);
+    return CallPrevious(m);
 }
 
-LRESULT OnFocusChange(const Message& m, ButtonRecord& b, int focused) {
+LRESULT OnFocusChange(const Msg& m, ButtonRecord& b, int focused) {
     b.focused = focused;
-    return Previous(m);
+    return CallPrevious(m);
 }
 
-LRESULT OnSetText(const Message& m, ButtonRecord& b) {
+LRESULT OnSetText(const Msg& m, ButtonRecord& b) {
     if (m.lp) b.text = reinterpret_cast<const char*>(m.lp);
-    return Previous(m);
+    return CallPrevious(m);
 }
 
-LRESULT OnPaint(const Message& m, int kind) {
-    if (!PaintsItself(kind)) return Previous(m);
+LRESULT OnPaint(const Msg& m, int kind) {
+    if (!PaintsItself(kind)) return CallPrevious(m);
     {
         gdi::PaintScope paint(m.window);
         if (kind == kCheckBox)
@@ -378,7 +337,7 @@ LRESULT OnPaint(const Message& m, int kind) {
     return DefWindowProcA(m.window, m.message, m.wp, m.lp);
 }
 
-LRESULT OnEraseBackground(const Message& m) {
+LRESULT OnEraseBackground(const Msg& m) {
     HDC dc = reinterpret_cast<HDC>(m.wp);
     SetBkMode(dc, TRANSPARENT);
     return static_cast<LRESULT>(SetTextColor(dc, TextColour(m.window)));
@@ -390,81 +349,73 @@ LRESULT OnNcPaint() { return 1; }
 
 // While the button is held, the native un-highlight (the mouse left it) is
 // dropped so the pressed look stays until the release.
-LRESULT OnSetState(const Message& m, const ButtonRecord& b) {
+LRESULT OnSetState(const Msg& m, const ButtonRecord& b) {
     if (m.wp == 0 && b.pressed) return 0;
-    return Previous(m);
+    return CallPrevious(m);
 }
 
-LRESULT OnKeyDown(const Message& m, int kind) {
-    if (m.wp != VK_SPACE) return Previous(m);
+LRESULT OnKeyDown(const Msg& m, int kind) {
+    if (m.wp != VK_SPACE) return CallPrevious(m);
     return RepaintAfterNative(m, kind);
 }
 
 // Repaints only when the hot button changes (or someone asked for it), not on
 // every move.
-LRESULT OnMouseMove(const Message& m, WindowRecord& owner, int position) {
+LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, int position) {
     TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m.window, 0};
     TrackMouseEvent(&tme);
-    owner.positionUnderMouse = position;
-    if (owner.hotPosition != owner.positionUnderMouse || owner.hoverRepaintRequest != 0) {
-        owner.hotPosition = owner.positionUnderMouse;
-        owner.hoverRepaintRequest = 0;
+    if (owner.hover.MovedOver(position, kHoverButton, GetParent(m.window)))
         PaintButton(m.window, 0, true);
-    }
-    return Previous(m);
+    return CallPrevious(m);
 }
 
-LRESULT OnLButtonDown(const Message& m, ButtonRecord& b) {
+LRESULT OnLButtonDown(const Msg& m, ButtonRecord& b) {
     b.pressed = 1;
     return RepaintAfterNative(m, b.kind);
 }
 
-LRESULT OnLButtonUp(const Message& m, WindowRecord& owner, ButtonRecord& b) {
+LRESULT OnLButtonUp(const Msg& m, WindowRecord& owner, ButtonRecord& b) {
     b.pressed = 0;
-    owner.hotPosition = 0;
-    return Previous(m);
+    owner.hover.Left();
+    return CallPrevious(m);
 }
 
-LRESULT OnMouseLeave(const Message& m, WindowRecord& owner, const ButtonRecord& b) {
-    owner.hotPosition = 0;
+LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, const ButtonRecord& b) {
+    owner.hover.Left();
     PaintButton(m.window, b.focused ? ODS_FOCUS : 0, false);
-    return Previous(m);
+    return CallPrevious(m);
 }
 
-LRESULT Dispatch(const Message& m) {
-    WindowRecord* owner = OwnerRecord(m.window);
-    const int position = static_cast<int>(GetIntProp(m.window, prop::kIndex));
-    ButtonRecord* b = owner ? owner->buttons.At(position) : nullptr;
+LRESULT Dispatch(const Msg& m) {
+    const Bound<ButtonRecord> found = FindRecord(m.window, &WindowRecord::buttons);
     // Properties that lead nowhere (or to another button): the native look only.
-    if (!b || b->window != m.window) return Previous(m);
+    if (!found) return CallPrevious(m);
+    ButtonRecord& b = *found;
+    WindowRecord& owner = *found.owner;
     switch (m.message) {
         case WM_MOVE: return OnMove(m);
-        case WM_SETFOCUS: return OnFocusChange(m, *b, 1);
-        case WM_KILLFOCUS: return OnFocusChange(m, *b, 0);
-        case WM_SETTEXT: return OnSetText(m, *b);
-        case WM_PAINT: return OnPaint(m, b->kind);
+        case WM_SETFOCUS: return OnFocusChange(m, b, 1);
+        case WM_KILLFOCUS: return OnFocusChange(m, b, 0);
+        case WM_SETTEXT: return OnSetText(m, b);
+        case WM_PAINT: return OnPaint(m, b.kind);
         case WM_ERASEBKGND: return OnEraseBackground(m);
         case WM_NCPAINT: return OnNcPaint();
-        case BM_SETCHECK: return RepaintAfterNative(m, b->kind);
-        case BM_SETSTATE: return OnSetState(m, *b);
-        case WM_KEYDOWN: return OnKeyDown(m, b->kind);
-        case WM_MOUSEMOVE: return OnMouseMove(m, *owner, position);
-        case WM_LBUTTONDOWN: return OnLButtonDown(m, *b);
-        case WM_LBUTTONUP: return OnLButtonUp(m, *owner, *b);
+        case BM_SETCHECK: return RepaintAfterNative(m, b.kind);
+        case BM_SETSTATE: return OnSetState(m, b);
+        case WM_KEYDOWN: return OnKeyDown(m, b.kind);
+        case WM_MOUSEMOVE: return OnMouseMove(m, owner, found.position);
+        case WM_LBUTTONDOWN: return OnLButtonDown(m, b);
+        case WM_LBUTTONUP: return OnLButtonUp(m, owner, b);
         case WM_LBUTTONDBLCLK: return 0;  // a double click must not act as a second click
-        case WM_MOUSELEAVE: return OnMouseLeave(m, *owner, *b);
-        default: return Previous(m);
+        case WM_MOUSELEAVE: return OnMouseLeave(m, owner, b);
+        default: return CallPrevious(m);
     }
 }
 
 }  // namespace
 
 LRESULT CALLBACK ButtonSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return Dispatch({window, message, wParam, lParam});
-    } catch (...) {
-        return 0;  // out of memory: drop the message rather than unwind through the system
-    }
+    return GuardedProc<Dispatch>(window, message, wParam, lParam);
 }
 
 void PaintButton(HWND window, UINT itemState, bool hover) {
@@ -487,18 +438,14 @@ void PaintButton(HWND window, UINT itemState, bool hover) {
 }
 
 void PaintPushButton(HWND window, HDC hdc, UINT itemState, const RECT& rect) {
-    CapturedBackground bg(window, rect);
-    if (!bg) return;  // nothing skinned behind it: the screen keeps what it shows
+    ControlCanvas canvas(window, rect);
+    if (!canvas) return;  // nothing skinned behind it: the screen keeps what it shows
     const Box b(rect);
-    {
-        gfx::GfxGraphics g;
-        if (!g.CreateFromHDC(bg.dc())) return;
-        DrawPushFace(g, b, itemState);
-        if (const ButtonRecord* record = RecordOf(window))
-            DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter,
-                      gp::UnitWorld);
-    }
-    BitBlt(hdc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, bg.dc(), 0, 0, SRCCOPY);
+    gfx::GfxGraphics& g = canvas.graphics();
+    DrawPushFace(g, b, itemState);
+    if (const ButtonRecord* record = RecordOf(window))
+        DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter, gp::UnitWorld);
+    canvas.CopyTo(hdc);
 }
 
 void PaintRadioButton(HWND window, UINT itemState) {

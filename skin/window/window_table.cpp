@@ -20,6 +20,19 @@ std::unique_ptr<WindowRecord> WindowTable::Remove(int index) {
     return removed;
 }
 
+bool HoverState::MovedOver(int position, HoverKind newKind, HWND newParent) {
+    current = position;
+    const bool repaint =
+        previous != current || kind != newKind || parent != newParent || repaintRequested;
+    if (repaint) {
+        previous = current;
+        kind = newKind;
+        parent = newParent;
+        repaintRequested = false;
+    }
+    return repaint;
+}
+
 WindowTable& Table() {
     static WindowTable table;
     return table;

@@ -11,6 +11,8 @@
 
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_tooltip.h"
+#include "skin/core/gdi_guards.h"
+#include "skin/window/control_records.h"
 
 namespace skin {
 
@@ -71,27 +73,6 @@ struct Panel {
     int option = 0;  // the text colour
 };
 
-enum ButtonKind : int { kPushButton = 0, kRadioButton = 4, kCheckBox = 5 };
-
-struct ButtonRecord {
-    HWND window = nullptr;
-    WNDPROC previousProc = nullptr;
-    int kind = kPushButton;
-    std::string text;
-    int focused = 0;
-    bool checked = false;
-    HWND parent = nullptr;
-    std::string fontName;
-    int fontSize = 0;
-    int fontStyle = 0;
-    int pressed = 0;
-};
-
-// Entries of the lists whose skinners only register the control so far.
-struct ControlRecord {
-    HWND window = nullptr;
-};
-
 // A list that starts with one blank entry (window 0). The first control added
 // overwrites it; readers skip blank entries. Positions are 1-based.
 template <typename T>
@@ -127,6 +108,50 @@ private:
     std::vector<T> items_;
 };
 
+// Which skinner's list a hover position belongs to.
+enum HoverKind : int {
+    kHoverNone = 0,
+    kHoverEdit = 1,
+    kHoverTrackbar = 2,
+    kHoverCombo = 3,
+    kHoverList = 4,
+    kHoverButton = 6,
+    kHoverUpDown = 8,
+    kHoverHeader = 9,
+};
+
+// The control of a window the mouse was last over, shared by all the window's
+// skinners: a control repaints its hover look when the mouse comes to it from
+// elsewhere (another control, another kind of control, another parent), not on
+// every move inside it.
+struct HoverState {
+    int current = 0;   // list position of the control under the mouse
+    int previous = 0;  // position of the control last painted hovered; 0 = none
+    int kind = kHoverNone;
+    HWND parent = nullptr;
+    bool repaintRequested = false;  // the next move repaints even without a change
+
+    // The mouse moved over control `position` of list `kind` under `parent`: true
+    // when that control must now be painted hovered.
+    bool MovedOver(int position, HoverKind kind, HWND parent);
+    // The mouse left the control last painted hovered.
+    void Left() { previous = 0; }
+};
+
+// The lists of a window record, for code that walks all of them.
+enum class ListKind {
+    kButtons,
+    kEdits,
+    kListTypes,
+    kTrackbars,
+    kProgressBars,
+    kCombos,
+    kUpDowns,
+    kHeaders,
+    kToolbars,
+    kGroupBoxes,
+};
+
 struct Fade {
     int button = 0;  // caption-button position, 0 for none
     int step = 0;    // 0..8
@@ -150,7 +175,6 @@ struct WindowRecord {
     COLORREF titleColour = 0xFFFFFF, titleShadowColour = 0x808080;
     std::string titleFontName = "宋体";
     int titleFontSize = 12, titleFontOption = 1;
-    int hoverRepaintRequest = 0;
     gfx::GfxToolTip captionTooltip;
     int bottomBarHeight = 0;
     IntRect bottomBar;
@@ -161,10 +185,17 @@ struct WindowRecord {
     std::string barFontName = "宋体";
     int barFontSize = 12;
     ControlList<ButtonRecord> buttons;
-    ControlList<ControlRecord> edits, listTypes, trackbars, progressBars, combos, upDowns, headers,
-        toolbars, groupBoxes;
+    ControlList<EditRecord> edits;
+    ControlList<ListRecord> listTypes;
+    ControlList<TrackbarRecord> trackbars;
+    ControlList<ProgressRecord> progressBars;
+    ControlList<ComboRecord> combos;
+    ControlList<UpDownRecord> upDowns;
+    ControlList<HeaderRecord> headers;
+    ControlList<ToolbarRecord> toolbars;
+    ControlList<GroupBoxRecord> groupBoxes;
     bool frameDirty = true;
-    int hotPosition = 0, positionUnderMouse = 0;
+    HoverState hover;
 
     // Kept by the top-level window procedure.
     bool maximized = false, minimized = false;
@@ -174,13 +205,10 @@ struct WindowRecord {
 
     // Kept by the frame painter: the composed client area and two snapshots taken
     // before title and buttons were drawn, for redrawing small boxes in place.
-    HDC frameDc = nullptr;
+    gdi::BitmapDc frame;
     void* frameBits = nullptr;  // pixels of the frame bitmap (32-bit, top-down)
     int frameWidth = 0, frameHeight = 0;
-    HDC captionDc = nullptr;
-    HBITMAP captionFirstBitmap = nullptr, captionBitmap = nullptr;
-    HDC barDc = nullptr;
-    HBITMAP barFirstBitmap = nullptr, barBitmap = nullptr;
+    gdi::BitmapDc captionSnapshot, barSnapshot;
     std::shared_ptr<gfx::GfxBitmap> decodedBackground;  // the window's own picture, decoded
     // The picture laid out for the current client size, as the image mode places it:
     // scaling the full-size picture is most of a render's cost, so it is done once
@@ -192,6 +220,21 @@ struct WindowRecord {
         int mode = -1, width = 0, height = 0;
         bool operator==(const LayerKey&) const = default;
     } pictureLayerKey;
+
+    // Calls f(list, kind) for every control list, in one fixed order.
+    template <typename F>
+    void ForEachControlList(F&& f) {
+        f(buttons, ListKind::kButtons);
+        f(edits, ListKind::kEdits);
+        f(listTypes, ListKind::kListTypes);
+        f(trackbars, ListKind::kTrackbars);
+        f(progressBars, ListKind::kProgressBars);
+        f(combos, ListKind::kCombos);
+        f(upDowns, ListKind::kUpDowns);
+        f(headers, ListKind::kHeaders);
+        f(toolbars, ListKind::kToolbars);
+        f(groupBoxes, ListKind::kGroupBoxes);
+    }
 
     // Number of caption buttons including the blank first entry.
     int CaptionButtonCount() const { return static_cast<int>(captionButtons.size()); }
@@ -209,6 +252,12 @@ public:
     int Count() const { return static_cast<int>(records_.size()); }
     // The record at a 1-based index, or null when the index leads nowhere.
     WindowRecord* At(std::intptr_t index);
+    // The record at index when it is still hwnd's (a nested message may have
+    // removed or moved it), else null.
+    WindowRecord* At(std::intptr_t index, HWND hwnd) {
+        WindowRecord* r = At(index);
+        return r && r->window == hwnd ? r : nullptr;
+    }
     // Appends and returns the new index.
     int Append(std::unique_ptr<WindowRecord> record);
     // Removes the record at index; later records move down by one.

@@ -261,7 +261,16 @@ TEST(TrimTool, ExitCodesForGoodAndBadArguments) {
     }
 }
 
+// The helpers are built for the program's own machine (i386 for the shipped
+// program, x86-64 where the tests run as a 64-bit build).
 TEST(EmbeddedHelpers, AreWindowsProgramsOfTheRightSubsystem) {
+    auto headers = [](const unsigned char* image) {
+        auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
+        return reinterpret_cast<const IMAGE_NT_HEADERS32*>(image + dos->e_lfanew);
+    };
+    const WORD ownMachine =
+        headers(reinterpret_cast<const unsigned char*>(GetModuleHandleA(nullptr)))
+            ->FileHeader.Machine;
     struct Case {
         const char* name;
         res::ByteSpan image;
@@ -272,8 +281,12 @@ TEST(EmbeddedHelpers, AreWindowsProgramsOfTheRightSubsystem) {
         ASSERT_GT(c.image.size, sizeof(IMAGE_DOS_HEADER)) << c.name;
         auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(c.image.data);
         ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE) << c.name;
-        auto nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(c.image.data + dos->e_lfanew);
-        EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386) << c.name;
-        EXPECT_EQ(nt->OptionalHeader.Subsystem, c.subsystem) << c.name;
+        auto nt = headers(c.image.data);
+        EXPECT_EQ(nt->FileHeader.Machine, ownMachine) << c.name;
+        const WORD subsystem =
+            nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
+                ? reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt)->OptionalHeader.Subsystem
+                : nt->OptionalHeader.Subsystem;
+        EXPECT_EQ(subsystem, c.subsystem) << c.name;
     }
 }

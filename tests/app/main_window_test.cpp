@@ -122,13 +122,13 @@ TEST_F(MainWindowTest, LabelIsRedTextOverTheSkinnedPicture) {
     testing_support::PumpUntilIdle();
     skin::WindowRecord* r = skin::Table().At(skin::FindWindowIndex(hwnd_));
     ASSERT_NE(r, nullptr);
-    ASSERT_NE(r->frameDc, nullptr);
+    ASSERT_NE(r->frame.dc(), nullptr);
     HDC dc = GetDC(label);
     int red = 0, picture = 0, other = 0;
     for (int y = 0; y < kLabelBox.height; ++y)
         for (int x = 0; x < kLabelBox.width; ++x) {
             COLORREF c = GetPixel(dc, x, y);
-            if (c == GetPixel(r->frameDc, kLabelBox.left + x, kLabelBox.top + y))
+            if (c == GetPixel(r->frame.dc(), kLabelBox.left + x, kLabelBox.top + y))
                 ++picture;
             else if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100)
                 ++red;

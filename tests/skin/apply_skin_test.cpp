@@ -58,8 +58,8 @@ TEST_F(ApplySkinTest, LeftOutOptionsTakeTheirDefaults) {
     EXPECT_EQ(r->maxTrackHeight, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_TRUE(GetWindowLongA(window_, GWL_STYLE) & WS_SYSMENU);
     EXPECT_EQ(skin::GetIntProp(window_, skin::prop::kIndex), 1);
-    EXPECT_EQ(GetWindowLongA(window_, GWL_WNDPROC),
-              reinterpret_cast<LONG>(skin::SkinnedWindowProc));
+    EXPECT_EQ(GetWindowLongPtrA(window_, GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(skin::SkinnedWindowProc));
 }
 
 TEST_F(ApplySkinTest, CaptionButtonsFollowTheOptionsAndTheStyle) {
@@ -197,7 +197,7 @@ TEST_F(ApplySkinTest, AWindowsOwnPictureIsPaintedInsteadOfTheSkins) {
     EXPECT_EQ(r->backgroundImage, png) << "mode 3 keeps the bytes";
     EXPECT_EQ(r->backgroundAverage & 0xFFFFFF, own);
     skin::FullFrameRender(1, nullptr, false);
-    EXPECT_TRUE(Near(PixelAt(r->frameDc, 130, 75), FromColorref(own), 1));
+    EXPECT_TRUE(Near(PixelAt(r->frame.dc(), 130, 75), FromColorref(own), 1));
 }
 
 TEST_F(ApplySkinTest, ButtonSkinnersTakePushButtonsAndCheckAndRadioButtonsOnly) {
@@ -223,14 +223,14 @@ TEST_F(ApplySkinTest, ButtonSkinnersTakePushButtonsAndCheckAndRadioButtonsOnly) 
     HWND w = CreateTopLevel(WS_POPUP, W, H);
     std::vector<HWND> buttons;
     std::vector<LONG> stylesBefore;
-    std::vector<LONG> procsBefore;
+    std::vector<LONG_PTR> procsBefore;
     int y = 0;
     for (const Case& c : cases) {
         HWND b = CreateWindowExA(0, "BUTTON", c.name, WS_CHILD | WS_VISIBLE | c.type, 4, y += 10,
                                  80, 10, w, nullptr, GetModuleHandleA(nullptr), nullptr);
         buttons.push_back(b);
         stylesBefore.push_back(GetWindowLongA(b, GWL_STYLE));
-        procsBefore.push_back(GetWindowLongA(b, GWL_WNDPROC));
+        procsBefore.push_back(GetWindowLongPtrA(b, GWLP_WNDPROC));
     }
     SendMessageA(buttons[4], BM_SETCHECK, BST_CHECKED, 0);
     skin::ApplySkin(w, {});
@@ -244,7 +244,7 @@ TEST_F(ApplySkinTest, ButtonSkinnersTakePushButtonsAndCheckAndRadioButtonsOnly) 
         if (c.kind < 0) {
             EXPECT_EQ(position, 0);
             EXPECT_EQ(GetPropA(b, skin::prop::kOwnerIndex), nullptr);
-            EXPECT_EQ(GetWindowLongA(b, GWL_WNDPROC), procsBefore[i]);
+            EXPECT_EQ(GetWindowLongPtrA(b, GWLP_WNDPROC), procsBefore[i]);
             EXPECT_EQ(GetWindowLongA(b, GWL_STYLE), stylesBefore[i]);
             continue;
         }
@@ -255,7 +255,8 @@ TEST_F(ApplySkinTest, ButtonSkinnersTakePushButtonsAndCheckAndRadioButtonsOnly) 
         EXPECT_EQ(skin::GetIntProp(b, skin::prop::kIndex), position);
         EXPECT_EQ(skin::GetIntProp(b, skin::prop::kOwnerIndex), 1);
         EXPECT_EQ(skin::GetIntProp(b, skin::prop::kPrevProc), procsBefore[i]);
-        EXPECT_EQ(GetWindowLongA(b, GWL_WNDPROC), reinterpret_cast<LONG>(skin::ButtonSubclassProc));
+        EXPECT_EQ(GetWindowLongPtrA(b, GWLP_WNDPROC),
+                  reinterpret_cast<LONG_PTR>(skin::ButtonSubclassProc));
         if (c.kind == skin::kPushButton)
             EXPECT_EQ(GetWindowLongA(b, GWL_STYLE), stylesBefore[i] | BS_OWNERDRAW);
         else

@@ -53,7 +53,7 @@ TEST_F(BackgroundTest, CaptureHoldsTheFramePictureAtTheControlsPlace) {
         HWND top = CreateTopLevel(c.style);
         HWND button = CreateChild(top, "BUTTON", "B", BS_PUSHBUTTON, 30, 50, 90, 30);
         SkinAndShow(top);
-        HDC frame = skin::Table().At(skin::FindWindowIndex(top))->frameDc;
+        HDC frame = skin::Table().At(skin::FindWindowIndex(top))->frame.dc();
         for (const RECT& rect : rects) {
             const std::string label = std::string(c.name) + ", rect from (" +
                                       std::to_string(rect.left) + ", " + std::to_string(rect.top) +
@@ -96,13 +96,16 @@ TEST_F(BackgroundTest, PaintBackgroundDrawsTheSamePictureIntoTheCallersDc) {
     const RECT rect{2, 3, 42, 23};
     Surface target(40, 20);
     skin::PaintBackground(push_, target.dc(), rect);
-    ExpectFramePixels(target.dc(), Record().frameDc, ClientOrigin(push_, window_), rect, "paint");
+    ExpectFramePixels(target.dc(), Record().frame.dc(), ClientOrigin(push_, window_), rect,
+                      "paint");
 }
 
 TEST_F(BackgroundTest, ControlInsideRecordedGroupBoxTakesTheFramePicture) {
     HWND group = CreateChild(window_, "BUTTON", "", BS_GROUPBOX, 120, 80, 110, 80);
     HWND inner = CreateChild(group, "BUTTON", "In", BS_PUSHBUTTON, 10, 20, 40, 20);
-    const int position = Record().groupBoxes.Add({group});
+    skin::GroupBoxRecord entry;
+    entry.window = group;
+    const int position = Record().groupBoxes.Add(entry);
 
     const BackgroundSource source = skin::FindBackgroundSource(inner);
     EXPECT_EQ(source.kind, BackgroundSource::kGroupBox);
@@ -115,7 +118,7 @@ TEST_F(BackgroundTest, ControlInsideRecordedGroupBoxTakesTheFramePicture) {
     const RECT rect{0, 0, 40, 20};
     HDC capture = skin::CaptureBackground(inner, rect);
     ASSERT_NE(capture, nullptr);
-    ExpectFramePixels(capture, Record().frameDc, ClientOrigin(inner, window_), rect, "in group");
+    ExpectFramePixels(capture, Record().frame.dc(), ClientOrigin(inner, window_), rect, "in group");
     skin::ReleaseBackground(capture);
 }
 

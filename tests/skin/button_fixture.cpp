@@ -123,7 +123,7 @@ void SkinnedButtonsTest::SkinAndShow(HWND window) {
     testing_support::PumpUntilIdle(300);
     const int index = skin::FindWindowIndex(window);
     ASSERT_GT(index, 0);
-    ASSERT_NE(skin::Table().At(index)->frameDc, nullptr) << "the frame was never rendered";
+    ASSERT_NE(skin::Table().At(index)->frame.dc(), nullptr) << "the frame was never rendered";
 }
 
 skin::WindowRecord& SkinnedButtonsTest::Record() const {

@@ -163,12 +163,12 @@ TEST_F(ButtonTest, MessageTableRows) {
         {"WM_LBUTTONUP clears pressed and the hot position", &ButtonTest::push_,
          [](ButtonTest& t) {
              t.Button(t.push_).pressed = 1;
-             t.Record().hotPosition = 2;
+             t.Record().hover.previous = 2;
          },
          WM_LBUTTONUP, 0, MAKELPARAM(-50, -50),
          [](ButtonTest& t, HWND b, LRESULT) {
              EXPECT_EQ(t.Button(b).pressed, 0);
-             EXPECT_EQ(t.Record().hotPosition, 0);
+             EXPECT_EQ(t.Record().hover.previous, 0);
          }},
         {"BM_SETSTATE 0 is swallowed while pressed", &ButtonTest::push_,
          [](ButtonTest& t) { SendMouse(t.push_, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON); }, BM_SETSTATE,
@@ -189,8 +189,8 @@ TEST_F(ButtonTest, MessageTableRows) {
              EXPECT_NE(GetCapture(), b);
          }},
         {"WM_MOUSELEAVE clears the hot position", &ButtonTest::push_,
-         [](ButtonTest& t) { t.Record().hotPosition = 1; }, WM_MOUSELEAVE, 0, 0,
-         [](ButtonTest& t, HWND, LRESULT) { EXPECT_EQ(t.Record().hotPosition, 0); }},
+         [](ButtonTest& t) { t.Record().hover.previous = 1; }, WM_MOUSELEAVE, 0, 0,
+         [](ButtonTest& t, HWND, LRESULT) { EXPECT_EQ(t.Record().hover.previous, 0); }},
         {"WM_NCPAINT draws no frame", &ButtonTest::push_, nullptr, WM_NCPAINT, 1, 0,
          [](ButtonTest&, HWND, LRESULT result) { EXPECT_EQ(result, 1); }},
     };
@@ -220,7 +220,7 @@ TEST_F(ButtonTest, HoverRepaintsOncePerHotChange) {
         {"second move over the same button", &ButtonTest::push_, WM_MOUSEMOVE, nullptr, kUntouched},
         {"move over another button", &ButtonTest::push2_, WM_MOUSEMOVE, nullptr, kHover},
         {"move with a repaint request", &ButtonTest::push2_, WM_MOUSEMOVE,
-         [](ButtonTest& t) { t.Record().hoverRepaintRequest = 1; }, kHover},
+         [](ButtonTest& t) { t.Record().hover.repaintRequested = true; }, kHover},
         {"leaving", &ButtonTest::push2_, WM_MOUSELEAVE, nullptr, kPlain},
         {"leaving with the focus", &ButtonTest::push2_, WM_MOUSELEAVE,
          [](ButtonTest& t) { t.Button(t.push2_).focused = 1; }, kFocusGlow},
@@ -252,7 +252,9 @@ TEST_F(ButtonTest, HoverRepaintsOncePerHotChange) {
         }
         EXPECT_EQ(OnScreen(target == push_ ? push2_ : push_, edge.x, edge.y), (Rgb{0, 0, 0}))
             << "the other button was repainted too";
-        if (s.message == WM_MOUSEMOVE) EXPECT_EQ(Record().hoverRepaintRequest, 0);
+        if (s.message == WM_MOUSEMOVE) {
+            EXPECT_FALSE(Record().hover.repaintRequested);
+        }
     }
 }
 

@@ -3,7 +3,6 @@
 #include "tests/skin/frame_fixture.h"
 
 #include <gdiplus.h>
-#include <psapi.h>
 
 #include <ostream>
 
@@ -17,7 +16,7 @@ constexpr char kClass[] = "TovikSkinFrameTest";
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     if (recordMessages) ReceivedLog().push_back({window, message, wp, lp});
-    if (message == WM_NCDESTROY) procAtNcDestroy = GetWindowLongA(window, GWL_WNDPROC);
+    if (message == WM_NCDESTROY) procAtNcDestroy = GetWindowLongPtrA(window, GWLP_WNDPROC);
     if (message == WM_SYSCOMMAND && !realSysCommands && (wp & 0xFFF0) != SC_CLOSE) return 0;
     return DefWindowProcA(window, message, wp, lp);
 }
@@ -43,7 +42,7 @@ std::vector<HWND>& CreatedWindows() {
 
 bool realSysCommands = false;
 bool recordMessages = true;
-LONG procAtNcDestroy = 0;
+LONG_PTR procAtNcDestroy = 0;
 
 std::vector<Received>& ReceivedLog() {
     static std::vector<Received> log;
@@ -141,7 +140,7 @@ skin::WindowRecord* SkinnedWindowTest::RecordOf(HWND window) {
 
 HDC SkinnedWindowTest::FrameDc(HWND window) {
     skin::WindowRecord* r = RecordOf(window);
-    return r ? r->frameDc : nullptr;
+    return r ? r->frame.dc() : nullptr;
 }
 
 int SkinnedWindowTest::ReceivedCount(HWND window, UINT message) const {
@@ -154,38 +153,6 @@ void SkinnedWindowTest::ClearReceived() { ReceivedLog().clear(); }
 
 LRESULT SendMouse(HWND window, UINT message, int x, int y, WPARAM keys) {
     return SendMessageA(window, message, keys, MAKELPARAM(x, y));
-}
-
-// PrivateUsage of GetProcessMemoryInfo; Wine leaves it at 0, so there the
-// committed private pages of the address space are summed instead.
-long long PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof counters);
-    if (counters.PrivateUsage) return static_cast<long long>(counters.PrivateUsage);
-    long long total = 0;
-    MEMORY_BASIC_INFORMATION info{};
-    for (auto* address = static_cast<std::uint8_t*>(nullptr);
-         VirtualQuery(address, &info, sizeof info) == sizeof info && info.RegionSize;
-         address = static_cast<std::uint8_t*>(info.BaseAddress) + info.RegionSize)
-        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
-            total += static_cast<long long>(info.RegionSize);
-    return total;
-}
-
-// GetGuiResources(GR_GDIOBJECTS) answers 0 under Wine. Wine keeps every GDI
-// object of the process (DCs included) in one handle table whose slot is the low
-// word of the handle, and its lookup accepts a handle whose high word (the reuse
-// count) is 0 as "whatever lives in that slot". So GetObjectType on each of the
-// 65,536 low-word values is non-zero exactly for the live slots. On Windows the
-// counter works and is used instead.
-int LiveGdiObjects() {
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(n);
-    int live = 0;
-    for (ULONG_PTR slot = 1; slot <= 0xFFFF; ++slot)
-        live += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
-    return live;
 }
 
 }  // namespace frame_test

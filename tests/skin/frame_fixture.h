@@ -15,6 +15,7 @@
 #include "skin/window/apply_skin.h"
 #include "skin/window/window_table.h"
 #include "tests/skin/skin_probe.h"
+#include "tests/support/leak_check.h"
 
 namespace frame_test {
 
@@ -77,15 +78,13 @@ std::vector<Received>& ReceivedLog();
 extern bool realSysCommands;
 // Off in the memory tests: the log itself would grow.
 extern bool recordMessages;
-// GetWindowLongA(GWL_WNDPROC) as seen by the original procedure at WM_NCDESTROY.
-extern LONG procAtNcDestroy;
+// GetWindowLongPtrA(GWLP_WNDPROC) as seen by the original procedure at WM_NCDESTROY.
+extern LONG_PTR procAtNcDestroy;
 
 // Sends a mouse message with client coordinates.
 LRESULT SendMouse(HWND window, UINT message, int x, int y, WPARAM keys = 0);
 
-// Private bytes of this process.
-long long PrivateBytes();
-// Live GDI objects of this process (see the comment at the definition).
-int LiveGdiObjects();
+using testing_support::LiveGdiObjects;
+using testing_support::PrivateBytes;
 
 }  // namespace frame_test

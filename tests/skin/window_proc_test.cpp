@@ -324,10 +324,10 @@ TEST_F(Renumbering, DestroyingAnEarlierWindowRenumbersTheLaterOnesAndTheirContro
     }
     // The procedure the skin replaced (the tooltip may have subclassed the window
     // before the skin did, so it is not necessarily the class procedure).
-    const LONG replaced = static_cast<LONG>(skin::GetIntProp(first.window, skin::prop::kPrevProc));
-    ASSERT_EQ(GetWindowLongA(first.window, GWL_WNDPROC),
-              reinterpret_cast<LONG>(skin::SkinnedWindowProc));
-    ASSERT_NE(replaced, reinterpret_cast<LONG>(skin::SkinnedWindowProc));
+    const LONG_PTR replaced = skin::GetIntProp(first.window, skin::prop::kPrevProc);
+    ASSERT_EQ(GetWindowLongPtrA(first.window, GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(skin::SkinnedWindowProc));
+    ASSERT_NE(replaced, reinterpret_cast<LONG_PTR>(skin::SkinnedWindowProc));
 
     DestroyWindow(first.window);
     EXPECT_EQ(procAtNcDestroy, replaced) << "the old procedure was not put back";

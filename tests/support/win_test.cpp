@@ -4,38 +4,54 @@
 
 namespace testing_support {
 
-void PumpUntilIdle(DWORD maxMilliseconds) {
-    DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < maxMilliseconds) {
-        bool any = false;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            any = true;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (!any) {
-            // Give the X driver a moment to deliver what it still holds.
-            if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, QS_ALLINPUT) == WAIT_TIMEOUT)
-                return;
-        }
-    }
+namespace {
+
+constexpr UINT kSeparator = WM_APP + 0x3A5;
+
+// A message-only window that receives the separators.
+HWND SeparatorWindow() {
+    static HWND window = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "TovikTestSeparator";
+        RegisterClassA(&wc);
+        return CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               wc.hInstance, nullptr);
+    }();
+    return window;
 }
 
-bool PumpThroughSeparator(DWORD maxMilliseconds) {
-    static const UINT separator = RegisterWindowMessageA("TovikTestSeparator");
-    PostThreadMessageA(GetCurrentThreadId(), separator, 0, 0);
+void DispatchOne(MSG& msg) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+}  // namespace
+
+void PumpUntilIdle(DWORD maxMilliseconds) {
+    // Everything posted before the separator comes out before it; then the
+    // paints and timers the queue generates when nothing is posted.
+    HWND separator = SeparatorWindow();
+    static LPARAM serial = 0;
+    const LPARAM mine = ++serial;
+    PostMessageA(separator, kSeparator, 0, mine);
     const DWORD start = GetTickCount();
     MSG msg;
-    while (GetTickCount() - start < maxMilliseconds) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.hwnd == nullptr && msg.message == separator) return true;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+    bool seen = false;
+    while (!seen && GetTickCount() - start < maxMilliseconds) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
         }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        if (msg.hwnd == separator && msg.message == kSeparator) {
+            seen = msg.lParam == mine;
+            continue;
+        }
+        DispatchOne(msg);
     }
-    return false;
+    while (GetTickCount() - start < maxMilliseconds && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchOne(msg);
 }
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds) {

@@ -9,11 +9,9 @@
 
 namespace testing_support {
 
-// Dispatches pending messages until the queue stays empty or the time is up.
+// Dispatches what is queued now: posts a separator, dispatches until it comes
+// back, then whatever the queue still generates (paints), within the time limit.
 void PumpUntilIdle(DWORD maxMilliseconds = 500);
-// Posts a separator to this thread's queue and dispatches everything ahead of it;
-// false when it did not come through in time.
-bool PumpThroughSeparator(DWORD maxMilliseconds = 3000);
 // Pumps until the condition holds or the time is up; returns the condition.
 bool PumpUntil(const std::function<bool()>& condition, DWORD maxMilliseconds = 3000);
 

@@ -1,0 +1,171 @@
+#include "gallery/gallery.h"
+
+#include <commctrl.h>
+
+#include "resources/embedded.h"
+#include "skin/core/gdi_guards.h"
+#include "skin/core/skin_init.h"
+#include "skin/window/apply_skin.h"
+#include "skin/window/background.h"
+#include "skin/window/window_table.h"
+
+namespace gallery {
+namespace {
+
+constexpr char kWindowClass[] = "TovikSkinGallery";
+constexpr int kWidth = 1000, kHeight = 720;
+constexpr int kTop = 36, kLeft = 12, kLabelHeight = 16, kGap = 8, kBottomReserve = 34;
+
+std::string& ReportFile() {
+    static std::string path;
+    return path;
+}
+
+void WriteReport() {
+    if (ReportFile().empty()) return;
+    const std::string text = ReportTextControls() + ReportRangeControls() + ReportContainers();
+    HANDLE f =
+        CreateFileA(ReportFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(f);
+}
+
+HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+// The label paints what the skin shows behind it, then its text, in one copy.
+void PaintLabel(HWND label) {
+    gdi::PaintScope paint(label);
+    RECT rc;
+    GetClientRect(label, &rc);
+    gdi::MemoryCanvas canvas(paint.dc(), rc.right, rc.bottom);
+    if (!canvas) return;
+    if (skin::FindSkinnedAncestor(label))
+        skin::PaintBackground(label, canvas.dc(), rc);
+    else
+        FillRect(canvas.dc(), &rc, GetSysColorBrush(COLOR_BTNFACE));
+    char text[128];
+    const int n = GetWindowTextA(label, text, sizeof text);
+    gdi::SelectGuard font(canvas.dc(), UiFont());
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    SetTextColor(canvas.dc(), skin::FindSkinnedAncestor(label) ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    DrawTextA(canvas.dc(), text, n, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    canvas.CopyTo(paint.dc(), 0, 0);
+}
+
+LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT: PaintLabel(hwnd); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_NCHITTEST: return HTTRANSPARENT;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_KEYDOWN:
+            if (wp == VK_ESCAPE) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+            return 0;
+        case WM_CLOSE:
+            WriteReport();  // the controls still exist here
+            DestroyWindow(hwnd);
+            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+bool RegisterClasses(HINSTANCE instance) {
+    WNDCLASSA wc{};
+    if (!GetClassInfoA(instance, kWindowClass, &wc)) {
+        wc = {};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kWindowClass;
+        if (!RegisterClassA(&wc)) return false;
+    }
+    if (!GetClassInfoA(instance, kLabelClass, &wc)) {
+        wc = {};
+        wc.lpfnWndProc = LabelProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = kLabelClass;
+        if (!RegisterClassA(&wc)) return false;
+    }
+    return true;
+}
+
+void ApplyGallerySkin(HWND window) {
+    skin::SkinInitOptions init;
+    init.imageData = {res::background_jpg.data, res::background_jpg.size};
+    init.accentColour = 0x51AE51;
+    init.imageMode = 3;
+    skin::InitSkin(init);
+
+    skin::ApplySkinOptions options;
+    options.captionHeight = 30;
+    options.bottomBarHeight = 25;
+    options.bottomBarPanels = std::vector<skin::PanelDefinition>{
+        {200, "控件样例", {}, 0xFFFFFF}, {-1, "每个控件都由皮肤绘制", {}, 0xFFFFFF}};
+    skin::ApplySkin(window, options);
+}
+
+}  // namespace
+
+void SetReportFile(const std::string& path) { ReportFile() = path; }
+
+Layout::Layout(HWND window, HINSTANCE instance)
+    : window_(window), instance_(instance), x_(kLeft), y_(kTop) {}
+
+HWND Layout::Add(const char* label, const char* className, const char* text, DWORD style, int width,
+                 int height, DWORD exStyle) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (y_ + kLabelHeight + height > client.bottom - kBottomReserve && y_ > kTop) NextColumn();
+    if (columnWidth_ < width) columnWidth_ = width;
+    HWND caption = CreateWindowExA(0, kLabelClass, label, WS_CHILD | WS_VISIBLE, x_, y_, width,
+                                   kLabelHeight, window_, nullptr, instance_, nullptr);
+    SendMessageA(caption, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
+    HWND control =
+        CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x_,
+                        y_ + kLabelHeight, width, height, window_, nullptr, instance_, nullptr);
+    if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
+    y_ += kLabelHeight + height + kGap;
+    return control;
+}
+
+void Layout::NextColumn() {
+    x_ += columnWidth_ + 2 * kGap;
+    y_ = kTop;
+    columnWidth_ = 0;
+}
+
+HWND CreateGallery(HINSTANCE instance, bool skinned) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                             ICC_INTERNET_CLASSES | ICC_BAR_CLASSES |
+                                             ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&icc);
+    if (!RegisterClasses(instance)) return nullptr;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
+    HWND window = CreateWindowExA(
+        WS_EX_APPWINDOW, kWindowClass, "皮肤控件样例",
+        WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, x > 0 ? x : 0,
+        y > 0 ? y : 0, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+    if (!window) return nullptr;
+    Layout layout(window, instance);
+    AddTextControls(layout);
+    layout.NextColumn();
+    AddRangeControls(layout);
+    layout.NextColumn();
+    AddContainers(layout);
+    if (skinned) ApplyGallerySkin(window);
+    return window;
+}
+
+}  // namespace gallery

@@ -1,0 +1,52 @@
+// The control gallery: one skinned, resizable window that shows every control
+// class the skin engine skins, each under a small label. It is also how a
+// program uses the engine: initialise the skin, create the controls, skin the
+// window once.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace gallery {
+
+// Places controls in columns inside the window's client area, each under a
+// small text label; a full column moves on to the next one.
+class Layout {
+public:
+    Layout(HWND window, HINSTANCE instance);
+    // A label and, below it, a control of the given class, size and style
+    // (WS_CHILD | WS_VISIBLE are added). Returns the control.
+    HWND Add(const char* label, const char* className, const char* text, DWORD style, int width,
+             int height, DWORD exStyle = 0);
+    // Starts a new column.
+    void NextColumn();
+    HWND window() const { return window_; }
+    HINSTANCE instance() const { return instance_; }
+
+private:
+    HWND window_;
+    HINSTANCE instance_;
+    int x_, y_, columnWidth_ = 0;
+};
+
+// The sections, each filling its share of controls with real content.
+void AddTextControls(Layout& layout);   // edits, combo boxes, lists, tree, IP field, date
+void AddRangeControls(Layout& layout);  // trackbars, progress bars, up-downs, header
+void AddContainers(Layout& layout);     // group boxes, tabs, toolbar, status bar, calendar
+
+// What a tester cannot read from pixels: each section's control states as
+// "name: value" lines.
+std::string ReportTextControls();
+std::string ReportRangeControls();
+std::string ReportContainers();
+// When set, the gallery writes the three reports to this file as it closes.
+void SetReportFile(const std::string& path);
+
+// The gallery window with every section in it, skinned unless skinned is false
+// (the same window as the system draws it); not shown yet. Null on failure.
+HWND CreateGallery(HINSTANCE instance, bool skinned = true);
+
+// A transparent text label: shows the skinned picture behind it, then its text.
+inline constexpr char kLabelClass[] = "TovikGalleryLabel";
+
+}  // namespace gallery

@@ -1,0 +1,37 @@
+// The control gallery program: every skinned control class in one window.
+// "--plain" shows the same window without the skin; "--report FILE" writes the
+// controls' states to FILE as the window closes (for the end-to-end tests).
+#include <windows.h>
+
+#include <string>
+
+#include "gallery/gallery.h"
+#include "skin/core/skin_init.h"
+#include "skin/core/skin_state.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    const std::string args = commandLine ? commandLine : "";
+    const bool plain = args.find("--plain") != std::string::npos;
+    if (const auto at = args.find("--report "); at != std::string::npos) {
+        std::string path = args.substr(at + 9);
+        if (!path.empty() && path.front() == '"') path = path.substr(1, path.find('"', 1) - 1);
+        gallery::SetReportFile(path);
+    }
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) return 1;
+    skin::State().gdiplusToken = token;
+    skin::CreateWindowTable();
+    HWND window = gallery::CreateGallery(instance, !plain);
+    if (!window) return 1;
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    skin::ReleaseSkinData();
+    skin::ShutdownGdiplus();
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,10 @@
+// Skinned trackbars.
+#pragma once
+#include <windows.h>
+
+namespace skin {
+
+// Skins the direct children of parent that this skinner takes.
+void SkinTrackbarChildren(int index, HWND parent);
+
+}  // namespace skin

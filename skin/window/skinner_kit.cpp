@@ -1,0 +1,128 @@
+#include "skin/window/skinner_kit.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "skin/core/gdi_guards.h"
+#include "skin/core/look.h"
+#include "skin/window/background.h"
+
+namespace skin {
+namespace {
+
+std::vector<WNDPROC>& SkinProcedures() {
+    static std::vector<WNDPROC> procedures;
+    return procedures;
+}
+
+bool IsSkinProcedure(WNDPROC proc) {
+    const auto& all = SkinProcedures();
+    return proc && std::find(all.begin(), all.end(), proc) != all.end();
+}
+
+WNDPROC ProcProp(HWND window, const char* name) {
+    return reinterpret_cast<WNDPROC>(GetIntProp(window, name));
+}
+
+}  // namespace
+
+const PropNames& PropsOf(ListKind kind) {
+    return kind == ListKind::kToolbars ? kToolbarProps : kControlProps;
+}
+
+void RegisterSkinProcedure(WNDPROC proc) {
+    if (proc && !IsSkinProcedure(proc)) SkinProcedures().push_back(proc);
+}
+
+bool CarriesSkinProcedure(HWND window) {
+    if (!window) return false;
+    if (IsSkinProcedure(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC))))
+        return true;
+    return ProcProp(window, prop::kPrevProc) || ProcProp(window, prop::kToolbarPrevProc);
+}
+
+WNDPROC InstallSubclass(HWND control, WNDPROC proc, int index, int position,
+                        const PropNames& names) {
+    if (!control || !proc || CarriesSkinProcedure(control)) return nullptr;
+    RegisterSkinProcedure(proc);
+    SetIntProp(control, names.index, position);
+    SetIntProp(control, names.owner, index);
+    WNDPROC previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+    SetIntProp(control, names.previous, reinterpret_cast<std::intptr_t>(previous));
+    return previous;
+}
+
+LRESULT CallPrevious(const Msg& m, const PropNames& names) {
+    WNDPROC previous = ProcProp(m.window, names.previous);
+    if (!previous || IsSkinProcedure(previous))
+        return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+    return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);
+}
+
+void ForgetControl(HWND control, const PropNames& names) {
+    if (WindowRecord* owner = Table().At(GetIntProp(control, names.owner))) {
+        owner->ForEachControlList([control](auto& list, ListKind) {
+            for (auto& entry : list.entries())
+                if (entry.window == control) entry = {};
+        });
+    }
+    for (const char* name : {names.index, names.owner, names.previous}) RemovePropA(control, name);
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
+    std::vector<HWND> children;
+    if (!parent) return children;
+    for (HWND c = FindWindowExA(parent, nullptr, className, nullptr); c;
+         c = FindWindowExA(parent, c, className, nullptr))
+        children.push_back(c);
+    return children;
+}
+
+bool IsClass(HWND window, const char* className) {
+    char name[256] = {};
+    return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, className) == 0;
+}
+
+ControlCanvas::ControlCanvas(HWND control, const RECT& rect)
+    : control_(control),
+      dc_(CaptureBackground(control, rect)),
+      width_(rect.right - rect.left),
+      height_(rect.bottom - rect.top) {}
+
+ControlCanvas::~ControlCanvas() {
+    graphics_.reset();  // GDI+ lets go of the DC before it is freed
+    ReleaseBackground(dc_);
+}
+
+gfx::GfxGraphics& ControlCanvas::graphics() {
+    if (!graphics_) {
+        graphics_ = std::make_unique<gfx::GfxGraphics>();
+        if (dc_) graphics_->CreateFromHDC(dc_);
+    }
+    return *graphics_;
+}
+
+void ControlCanvas::Finish() {
+    if (graphics_) graphics_->Flush(Gdiplus::FlushIntentionSync);
+}
+
+void ControlCanvas::CopyTo(HDC target, bool keyed) {
+    if (!dc_ || !target) return;
+    Finish();
+    if (keyed)
+        TransparentBlt(target, 0, 0, width_, height_, dc_, 0, 0, width_, height_, kKeyColour);
+    else
+        BitBlt(target, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+}
+
+void ControlCanvas::CopyToScreen(Surface surface, bool keyed, const RECT* exclude) {
+    if (!dc_) return;
+    gdi::WindowDc target(control_, surface == Surface::kWindow);
+    if (!target) return;
+    if (exclude)
+        ExcludeClipRect(target.get(), exclude->left, exclude->top, exclude->right, exclude->bottom);
+    CopyTo(target.get(), keyed);
+}
+
+}  // namespace skin
