@@ -99,7 +99,7 @@ protected:
         int mismatches = 0;
         for (int y = p.y; y < p.y + p.height; ++y)
             for (int x = p.x; x < kButtonBox.left; ++x)
-                if (GetPixel(screen, x, y) != GetPixel(Record()->frameDc, x, y)) ++mismatches;
+                if (GetPixel(screen, x, y) != GetPixel(Record()->frame.dc(), x, y)) ++mismatches;
         ReleaseDC(hwnd_, screen);
         return mismatches;
     }
