@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 
-#include "app/brightness.h"
+#include "app/status_line.h"
 #include "skin/core/gdi_guards.h"
 #include "skin/window/background.h"
 #include "skin/window/window_table.h"
@@ -81,19 +81,22 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             g_main = hwnd;
             CreateControls(hwnd);
             OnMainWindowCreated(hwnd);
+            ShowStartState(hwnd);
             return 0;
         case WM_COMMAND:
             if (LOWORD(wp) == kButtonId && HIWORD(wp) == BN_CLICKED) {
-                RestoreBrightness();
+                OnRestoreClicked(hwnd);
                 return 0;
             }
             break;
+        case kHelperDoneMessage: OnHelperDone(hwnd); return 0;
         case WM_PRINTCLIENT:
             // What a transparent child shows through: the window's own background.
             if (lp & PRF_ERASEBKGND) SendMessageA(hwnd, WM_ERASEBKGND, wp, 0);
             return 0;
         case WM_DESTROY:
             if (hwnd == g_main) {
+                AbandonRestore();
                 g_main = g_label = g_button = nullptr;
                 PostQuitMessage(0);
             }

@@ -82,7 +82,7 @@ int ShowCommandFor(std::optional<int> showMode) {
     return kCommands[mode - 1];
 }
 
-bool RunProgram(const std::string& commandLine, bool wait, std::optional<int> showMode) {
+ProcessHandle StartProgram(const std::string& commandLine, std::optional<int> showMode) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
@@ -91,13 +91,33 @@ bool RunProgram(const std::string& commandLine, bool wait, std::optional<int> sh
     std::string mutableLine = commandLine;  // CreateProcessA may write into it
     if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &si, &pi))
-        return false;
-    FileHandle process(pi.hProcess), thread(pi.hThread);
+        return ProcessHandle{};
+    FileHandle thread(pi.hThread);
+    return ProcessHandle(pi.hProcess);
+}
+
+bool RunProgram(const std::string& commandLine, bool wait, std::optional<int> showMode) {
+    ProcessHandle process = StartProgram(commandLine, showMode);
+    if (!process) return false;
     if (wait)
         WaitForSingleObject(process.get(), INFINITE);
     else
         WaitForInputIdle(process.get(), 1000);
     return true;
+}
+
+std::optional<DWORD> WaitForExit(HANDLE process, DWORD limitMs) {
+    if (!process || WaitForSingleObject(process, limitMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process, &code)) return std::nullopt;
+    return code;
+}
+
+void EndProcess(HANDLE process) {
+    if (!process || WaitForSingleObject(process, 0) == WAIT_OBJECT_0) return;
+    TerminateProcess(process, 1);
+    // Termination is asynchronous: the image stays mapped until the process is gone.
+    WaitForSingleObject(process, 1000);
 }
 
 std::string QuotedForCommandLine(const std::string& path) { return "\"" + path + "\""; }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/handles.h"
 #include "resources/embedded.h"
 
 namespace app {
@@ -30,6 +31,14 @@ int ShowCommandFor(std::optional<int> showMode);
 // Starts the command line. With wait, blocks until the child exits; otherwise waits
 // at most 1,000 ms for it to become idle. False when the process could not be made.
 bool RunProgram(const std::string& commandLine, bool wait, std::optional<int> showMode = {});
+// Starts the command line and hands back its process (the thread handle is closed);
+// empty when the process could not be made. Does not wait.
+ProcessHandle StartProgram(const std::string& commandLine, std::optional<int> showMode = {});
+// Waits up to limitMs for the process to exit; its exit code, or nothing while it runs.
+std::optional<DWORD> WaitForExit(HANDLE process, DWORD limitMs);
+// Ends a process that is still running and waits (briefly) until it is gone, so
+// that its executable file can be deleted or replaced.
+void EndProcess(HANDLE process);
 
 // A path put on a command line: quoted, so a folder with a space cannot split it.
 std::string QuotedForCommandLine(const std::string& path);

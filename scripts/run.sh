@@ -2,7 +2,8 @@
 # Sets up what is missing, builds, and starts the program under Wine.
 # With a DISPLAY it opens the window there. Without one it uses the project's own
 # headless X server and runs a short demo: darken the display, screenshot the
-# window, click "亮度恢复", print the gamma ramp before and after.
+# window, click "亮度恢复", screenshot the outcome line, print the gamma ramp
+# before and after.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup.sh"
@@ -39,6 +40,11 @@ echo "screenshot: $out/window.png (button hovered: $out/window-hover.png, whole 
 echo "clicking 亮度恢复"
 click_restore_button "$win"
 sleep 2
+# The bottom bar's line now says what the click did; the pointer leaves the button first.
+xdotool mousemove --sync $((x + 20)) $((y + 60))
+sleep 0.5
+import -window root -crop 260x150+"$x"+"$y" +repage "$out/window-restored.png"
+echo "after the click: $out/window-restored.png"
 echo "ramp after:"; "$xramp" print
 "$xramp" check || true
 xdotool key Escape

@@ -28,3 +28,11 @@ click_restore_button() {
   sleep 0.3
   xdotool click 1
 }
+
+# bar_pixels <id>: a digest of the bottom bar's panel left of the button (client
+# 3,121, 73 x 25), where the program writes its one-line status.
+bar_pixels() {
+  local x y
+  read -r x y < <(window_origin "$1")
+  import -window root -crop 73x25+$((x + 3))+$((y + 121)) +repage rgb:- 2>/dev/null | md5sum
+}

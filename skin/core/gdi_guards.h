@@ -85,6 +85,7 @@ inline void DeleteGdiObject(HGDIOBJ h) { DeleteObject(h); }
 inline void DeleteMemoryDc(HDC h) { DeleteDC(h); }
 
 using MemoryDc = Owned<HDC, DeleteMemoryDc>;
+using DeviceDc = Owned<HDC, DeleteMemoryDc>;  // from CreateDC: DeleteDC as well
 using Bitmap = Owned<HBITMAP, DeleteGdiObject>;
 using Brush = Owned<HBRUSH, DeleteGdiObject>;
 using Pen = Owned<HPEN, DeleteGdiObject>;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/brightness.h"
+#include "app/command_line.h"
 #include "app/runtime.h"
 #include "app/trim.h"
 #include "tests/app/app_test_util.h"
@@ -67,6 +68,110 @@ TEST(RestoreBrightness, HelperStillRunningKeepsItsFileUntilTheNextClick) {
     Sleep(200);
     RestoreBrightnessIn(dir.path(), ProbeSpan());
     EXPECT_FALSE(FileExistsAt(toolPath));
+}
+
+TEST(RestoreOutcome, EachWayAClickCanEnd) {
+    TempDir dir;
+    TempDir records;
+    ProbeOutput out(records.file("gamma.txt"));
+    const std::string ro = ReadOnlyDir();
+    ASSERT_FALSE(ro.empty()) << "run through with_readonly_dir.sh";
+    struct Case {
+        const char* name;
+        std::string directory;
+        res::ByteSpan tool;
+        const char* probeExit;
+        RestoreOutcome outcome;
+        int exitCode;  // of "TovikBrightness.exe /restore"
+    } cases[] = {
+        {"helper restored", dir.path(), ProbeSpan(), "0", RestoreOutcome::kRestored, 0},
+        {"a display refused", dir.path(), ProbeSpan(), "1", RestoreOutcome::kNotRestored, 1},
+        {"folder read-only", ro, ProbeSpan(), "0", RestoreOutcome::kNotWritten, 2},
+        {"not a program", dir.path(), NotAProgram(), "0", RestoreOutcome::kNotStarted, 3},
+    };
+    for (const Case& c : cases) {
+        SetEnvironmentVariableA("TOVIK_PROBE_EXIT", c.probeExit);
+        RestoreResult r = RestoreAndWait(c.directory, c.tool);
+        EXPECT_EQ(r.outcome, c.outcome) << c.name;
+        EXPECT_EQ(CommandLineExitCode(r), c.exitCode) << c.name;
+        EXPECT_EQ(RestoreFromCommandLineIn(c.directory, c.tool), c.exitCode) << c.name;
+        EXPECT_FALSE(FileExistsAt(c.directory + kGammaToolName)) << c.name << ": file left";
+    }
+}
+
+TEST(RestoreOutcome, SlowHelperKeepsTheClickShortAndItsFileGoesAfterItsExit) {
+    TempDir dir;
+    TempDir records;
+    ProbeOutput out(records.file("slow.txt"));
+    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", "2500");
+    const std::string toolPath = dir.path() + kGammaToolName;
+    RestoreRun run = StartRestore(dir.path(), ProbeSpan());
+    ASSERT_FALSE(run.failed);
+    // Back after the idle wait, while the helper still runs and holds its file.
+    EXPECT_EQ(WaitForSingleObject(run.process.get(), 0), DWORD(WAIT_TIMEOUT));
+    EXPECT_TRUE(FileExistsAt(toolPath));
+    ASSERT_EQ(WaitForSingleObject(run.process.get(), 10000), DWORD(WAIT_OBJECT_0));
+    EXPECT_EQ(FinishRestore(run).outcome, RestoreOutcome::kRestored);
+    EXPECT_FALSE(FileExistsAt(toolPath)) << "deleted once the helper had exited";
+    EXPECT_TRUE(out.Read().present);
+}
+
+TEST(RestoreOutcome, HelperThatNeverExitsIsEndedAndItsFileDeleted) {
+    TempDir dir;
+    TempDir records;
+    ProbeOutput out(records.file("stuck.txt"));
+    SetEnvironmentVariableA("TOVIK_PROBE_HANG_MS", "600000");
+    const std::string toolPath = dir.path() + kGammaToolName;
+    RestoreResult r = RestoreAndWait(dir.path(), ProbeSpan(), 1500);
+    const int leftRunning = EndProcessesRunning(toolPath);
+    EXPECT_EQ(r.outcome, RestoreOutcome::kNoAnswer);
+    EXPECT_EQ(CommandLineExitCode(r), 4);
+    EXPECT_TRUE(out.Read().present) << "the helper did start";
+    EXPECT_EQ(leftRunning, 0) << "the stuck helper was left running";
+    EXPECT_FALSE(FileExistsAt(toolPath));
+}
+
+TEST(CommandLine, OnlyTheRestoreSwitchAloneSkipsTheWindow) {
+    struct Case {
+        std::vector<const char*> args;  // after the program name
+        StartMode mode;
+    } cases[] = {
+        {{"/restore"}, StartMode::kRestore},
+        {{"-restore"}, StartMode::kRestore},
+        {{"--restore"}, StartMode::kRestore},
+        {{"/RESTORE"}, StartMode::kRestore},
+        {{"--Restore"}, StartMode::kRestore},
+        {{}, StartMode::kWindow},
+        {{"restore"}, StartMode::kWindow},
+        {{"/restorex"}, StartMode::kWindow},
+        {{"/r"}, StartMode::kWindow},
+        {{""}, StartMode::kWindow},
+        {{"/restore", "x"}, StartMode::kWindow},
+        {{"x", "/restore"}, StartMode::kWindow},
+        {{"---restore"}, StartMode::kWindow},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> argv{"TovikBrightness.exe"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        std::string shown;
+        for (const char* a : c.args) shown += std::string("[") + a + "]";
+        EXPECT_EQ(ModeFromArguments(static_cast<int>(argv.size()), argv.data()), c.mode) << shown;
+    }
+    EXPECT_EQ(ModeFromArguments(0, nullptr), StartMode::kWindow);
+}
+
+TEST(TrimWorkingSet, HelperThatNeverExitsIsGivenUpOnAndTheNextTrimTriesAgain) {
+    TempDir windows;
+    TempDir records;
+    ProbeOutput out(records.file("trim.txt"));
+    SetEnvironmentVariableA("TOVIK_PROBE_HANG_MS", "600000");
+    const std::string toolPath = windows.path() + kTrimToolName;
+    for (int round = 1; round <= 2; ++round) {
+        DeleteFileA(out.path().c_str());
+        TrimWorkingSetWith(windows.path(), ProbeSpan(), 2000);
+        EXPECT_TRUE(out.Read().present) << "round " << round << ": the helper did not run";
+        EXPECT_EQ(EndProcessesRunning(toolPath), 0) << "round " << round << ": helper left running";
+    }
 }
 
 TEST(TrimWorkingSet, WritesOnlyWhenMissingRunsHiddenWithPidAndWaits) {

@@ -1,6 +1,7 @@
 // Shared by the application tests: the probe program and where things are.
 #pragma once
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -49,6 +50,8 @@ public:
     ~ProbeOutput() {
         SetEnvironmentVariableA("TOVIK_PROBE_OUT", nullptr);
         SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", nullptr);
+        SetEnvironmentVariableA("TOVIK_PROBE_HANG_MS", nullptr);
+        SetEnvironmentVariableA("TOVIK_PROBE_EXIT", nullptr);
         DeleteFileA(path_.c_str());
     }
     ProbeRecord Read() const { return ReadProbeRecord(path_); }
@@ -57,6 +60,39 @@ public:
 private:
     std::string path_;
 };
+
+// Ends every process started from exePath (what a test started and must not leave
+// behind); returns how many were still running.
+inline int EndProcessesRunning(const std::string& exePath) {
+    int ended = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        HANDLE p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE,
+                               FALSE, entry.th32ProcessID);
+        if (!p) continue;
+        char image[MAX_PATH * 2] = {};
+        DWORD size = sizeof image;
+        if (QueryFullProcessImageNameA(p, 0, image, &size) &&
+            lstrcmpiA(image, exePath.c_str()) == 0 && WaitForSingleObject(p, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(p, 1);
+            WaitForSingleObject(p, 2000);
+            ++ended;
+        }
+        CloseHandle(p);
+    }
+    CloseHandle(snapshot);
+    return ended;
+}
+
+// Not a program: starting it fails after it was written.
+inline res::ByteSpan NotAProgram() {
+    static const unsigned char bytes[] = "this is not a program";
+    return {bytes, sizeof bytes};
+}
 
 // A folder nobody can write into, prepared by the test's wrapper script.
 inline std::string ReadOnlyDir() {

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "app/startup.h"
 #include "app/trim.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/window_table.h"
+#include "tests/app/app_test_util.h"
 #include "tests/support/win_test.h"
 
 using namespace app;
@@ -47,6 +50,10 @@ std::string WindowText(HWND hwnd) {
     int n = GetWindowTextA(hwnd, buf, sizeof buf);
     return std::string(buf, n);
 }
+
+// The deactivation trim, run against a test folder with a short wait limit.
+std::string g_trimWindowsDir;
+void TrimIntoTestFolder() { TrimWorkingSetWith(g_trimWindowsDir, apptest::ProbeSpan(), 2000); }
 
 RECT ChildRect(HWND parent, HWND child) {
     RECT r;
@@ -168,6 +175,37 @@ TEST_F(MainWindowTest, EscapeClosesTheWindowAndEndsTheLoop) {
     PostMessageA(ButtonWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
     RunMessageLoop();  // returns only when the window is gone
     EXPECT_FALSE(IsWindow(hwnd_));
+}
+
+TEST_F(MainWindowTest, StuckTrimHelperLeavesTheWindowAnsweringAndTheNextDeactivationTries) {
+    testing_support::TempDir windows, records;
+    apptest::ProbeOutput out(records.file("trim.txt"));
+    SetEnvironmentVariableA("TOVIK_PROBE_HANG_MS", "600000");  // starts, then never exits
+    g_trimWindowsDir = windows.path();
+    const std::string toolPath = windows.path() + kTrimToolName;
+    void (*previous)() = skin::State().onDeactivate;
+    skin::State().onDeactivate = TrimIntoTestFolder;
+    for (int round = 1; round <= 2; ++round) {
+        DeleteFileA(out.path().c_str());
+        std::atomic<bool> answered{false}, done{false};
+        PostMessageA(hwnd_, WM_ACTIVATEAPP, FALSE, 0);
+        std::thread asker([&] {
+            // Ask only once the trim's helper runs, so the question meets the wait.
+            for (int i = 0; i < 200 && !out.Read().present; ++i) Sleep(50);
+            DWORD_PTR result = 0;
+            answered = SendMessageTimeoutA(hwnd_, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0;
+            // A window stuck on its helper would hang this test too: free it.
+            if (!answered) apptest::EndProcessesRunning(toolPath);
+            done = true;
+        });
+        testing_support::PumpUntil([&] { return done.load(); }, 60000);
+        asker.join();
+        EXPECT_TRUE(out.Read().present) << "round " << round << ": the trim did not run";
+        EXPECT_TRUE(answered) << "round " << round << ": the window stopped answering";
+        EXPECT_EQ(apptest::EndProcessesRunning(toolPath), 0)
+            << "round " << round << ": the stuck helper was left running";
+    }
+    skin::State().onDeactivate = previous;
 }
 
 TEST(StartUp, IconFallsBackToDefaultIconAndValuesAreSet) {

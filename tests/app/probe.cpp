@@ -1,6 +1,8 @@
 // A stand-in for the helper programs: records how it was started (command line,
 // own path, show flags) into the file named by TOVIK_PROBE_OUT, optionally after
-// sleeping TOVIK_PROBE_SLEEP_MS milliseconds, and exits with TOVIK_PROBE_EXIT.
+// sleeping TOVIK_PROBE_SLEEP_MS milliseconds, then optionally sleeps
+// TOVIK_PROBE_HANG_MS more (a helper that hangs after starting), and exits with
+// TOVIK_PROBE_EXIT.
 #include <windows.h>
 
 #include <cstdio>
@@ -26,6 +28,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             MoveFileExA(tmp, out, MOVEFILE_REPLACE_EXISTING);
         }
     }
+    value[0] = 0;
+    if (GetEnvironmentVariableA("TOVIK_PROBE_HANG_MS", value, sizeof value))
+        Sleep(static_cast<DWORD>(std::atoi(value)));
     value[0] = 0;
     GetEnvironmentVariableA("TOVIK_PROBE_EXIT", value, sizeof value);
     return std::atoi(value);

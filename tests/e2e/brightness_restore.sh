@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end: for each way of darkening the display, start the real program from
 # a folder whose path has a space and Chinese characters, click "亮度恢复" with the
-# mouse, and check from outside Wine that the X server's ramp is the identity again
-# and that no helper file is left in the folder.
+# mouse, and check from outside Wine that the X server's ramp is the identity again,
+# that the bottom bar's line changed on the screen, and that no helper file is left
+# in the folder.
 set -u
 exe="$1"; xramp="$2"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -35,6 +36,8 @@ for darken in "${cases[@]}"; do
   (cd / && exec wine "$folder/Tovik 亮度.exe") >/dev/null 2>&1 &
   pid=$!
   win="$(wait_window 60)" || fail "the window did not appear"
+  sleep 0.5
+  bar_before="$(bar_pixels "$win")"
   click_restore_button "$win"
 
   ok=""
@@ -44,6 +47,14 @@ for darken in "${cases[@]}"; do
   done
   [ -n "$ok" ] || { "$xramp" print; fail "ramp not restored after xgamma $darken"; }
   "$xramp" print
+
+  # The outcome line replaces the start line ("brightness altered") in the bar.
+  changed=""
+  for _ in $(seq 1 50); do
+    [ "$(bar_pixels "$win")" != "$bar_before" ] && { changed=1; break; }
+    sleep 0.1
+  done
+  [ -n "$changed" ] || fail "the bar's line did not change after the click"
 
   sleep 0.5
   left="$(find "$folder" -name '*.exe' ! -name 'Tovik 亮度.exe')"
