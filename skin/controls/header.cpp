@@ -53,7 +53,7 @@ void DrawDivider(gfx::GfxGraphics& g, const gp::RectF& r) {
     gfx::GfxPen pen;
     if (!pen.CreateFromBrush(brush, 1)) return;
     const float x = r.X + r.Width - 1;
-    g.DrawLine(pen, x + 0.5f, r.Y, x + 0.5f, r.Y + r.Height);
+    g.DrawLine(pen, x, r.Y, x, r.Y + r.Height);
 }
 
 void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
