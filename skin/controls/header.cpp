@@ -94,15 +94,17 @@ void DrawItem(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int i,
     if (hasImage) ImageList_GetIconSize(images, &iw, &ih);
     const int m = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
     int tw = 0;
-    if (font.ok && !text.empty()) {
+    const int justify = item.fmt & HDF_JUSTIFYMASK;
+    // Only right and centred items are placed by their text's width.
+    if (font.ok && !text.empty() && (justify == HDF_RIGHT || justify == HDF_CENTER)) {
         gp::RectF bounds{};
         if (g.MeasureString(text, font.font, {0, 0, 10000, r.Height}, &format, bounds))
             tw = static_cast<int>(bounds.Width) + 1;
     }
     int x = m;
     const bool fits = iw + m + tw < width;
-    if ((item.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT && fits) x = width - iw - tw;
-    if ((item.fmt & HDF_JUSTIFYMASK) == HDF_CENTER && fits) x = (width - iw - m - tw) / 2;
+    if (justify == HDF_RIGHT && fits) x = width - iw - tw;
+    if (justify == HDF_CENTER && fits) x = (width - iw - m - tw) / 2;
 
     // Nothing of an item reaches its neighbours.
     g.SetClipRect(r.X, r.Y, r.Width - 1, r.Height);
