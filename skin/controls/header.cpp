@@ -1,8 +1,292 @@
-// Not skinned yet: these controls keep their native look.
+// Skinned header controls. The header's image list stays the program's: the
+// skin only reads it, so it never destroys it.
 #include "skin/controls/header.h"
 
-namespace skin {
+#include <commctrl.h>
 
-void SkinHeaderChildren(int, HWND) {}
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "skin/controls/range_drawing.h"
+#include "skin/core/gdi_guards.h"
+#include "skin/core/look.h"
+#include "skin/core/skin_state.h"
+#include "skin/window/apply_skin.h"
+#include "skin/window/skinner_kit.h"
+
+namespace skin {
+namespace {
+
+using namespace range_draw;
+namespace gp = Gdiplus;
+
+constexpr int kFirstTextBuffer = 260;
+
+struct ItemLook {
+    bool hot = false, pressed = false;
+};
+
+void DrawFace(gfx::GfxGraphics& g, const gp::RectF& r, const ItemLook& look, bool buttons) {
+    const COLORREF accent = State().accentColour;
+    gfx::GfxPath face;
+    face.Create();
+    face.AddPathRectangle(r.X, r.Y, r.Width, r.Height);
+    const gp::PointF top{r.X, r.Y}, bottom{r.X, r.Y + r.Height};
+    if (look.hot)
+        FillLinear(g, face, top, bottom, Argb(80, kWhite), Argb(120, accent));
+    else
+        FillLinear(g, face, top, bottom, Argb(60, accent), Argb(10, accent));
+    if (!buttons) return;
+    // Buttons: a pressed item sinks, every other one stands out lit from above.
+    if (look.hot && look.pressed)
+        FillLinear(g, face, top, bottom, Argb(60, accent), Argb(30, kBlack));
+    else
+        FillLinear(g, face, top, bottom, Argb(120, kWhite), Argb(30, kBlack));
+}
+
+void DrawDivider(gfx::GfxGraphics& g, const gp::RectF& r) {
+    gfx::GfxLinearGradientBrush brush;
+    if (!brush.CreateLineBrush({0, r.Y - 1}, {0, r.Y + r.Height + 1}, Argb(60, kBlack),
+                               Argb(50, kWhite)))
+        return;
+    gfx::GfxPen pen;
+    if (!pen.CreateFromBrush(brush, 1)) return;
+    const float x = r.X + r.Width - 1;
+    g.DrawLine(pen, x, r.Y, x, r.Y + r.Height);
+}
+
+void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
+using Icon = gdi::Owned<HICON, DestroyIconHandle>;
+
+// The item's image, when the item asks for one and the list has it.
+void DrawImage(gfx::GfxGraphics& g, HIMAGELIST images, int image, float x, float y) {
+    Icon icon(ImageList_GetIcon(images, image, ILD_TRANSPARENT));
+    if (!icon) return;
+    gfx::GfxBitmap bitmap;
+    if (bitmap.CreateFromHICON(icon.get())) g.DrawImage(bitmap, x, y);
+}
+
+struct HeaderFont {
+    gfx::GfxFont font;
+    bool ok = false;
+};
+
+void DrawItem(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int i,
+              const HeaderFont& font, const gfx::GfxStringFormat& format, HIMAGELIST images) {
+    RECT ir{};
+    if (!SendMessageA(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&ir))) return;
+    const int width = ir.right - ir.left, height = ir.bottom - ir.top;
+    if (width <= 0 || height <= 0) return;  // a hidden column draws nothing
+    HDITEMA item{};
+    item.mask = HDI_FORMAT | HDI_IMAGE;
+    SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    const std::string text = HeaderItemText(header, i);
+    const gp::RectF r{static_cast<float>(ir.left), static_cast<float>(ir.top),
+                      static_cast<float>(width), static_cast<float>(height)};
+
+    DrawFace(g, r, {rec.hovered && rec.hotItem == i, rec.pressed != 0}, rec.buttons != 0);
+    DrawDivider(g, r);
+
+    const bool hasImage = (item.fmt & HDF_IMAGE) && images && item.iImage >= 0 &&
+                          item.iImage < ImageList_GetImageCount(images);
+    int iw = 0, ih = 0;
+    if (hasImage) ImageList_GetIconSize(images, &iw, &ih);
+    const int m = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
+    int tw = 0;
+    const int justify = item.fmt & HDF_JUSTIFYMASK;
+    // Only right and centred items are placed by their text's width.
+    if (font.ok && !text.empty() && (justify == HDF_RIGHT || justify == HDF_CENTER)) {
+        gp::RectF bounds{};
+        if (g.MeasureString(text, font.font, {0, 0, 10000, r.Height}, &format, bounds))
+            tw = static_cast<int>(bounds.Width) + 1;
+    }
+    int x = m;
+    const bool fits = iw + m + tw < width;
+    if (justify == HDF_RIGHT && fits) x = width - iw - tw;
+    if (justify == HDF_CENTER && fits) x = (width - iw - m - tw) / 2;
+
+    // Nothing of an item reaches its neighbours.
+    g.SetClipRect(r.X, r.Y, r.Width - 1, r.Height);
+    if (hasImage)
+        DrawImage(g, images, item.iImage, r.X + static_cast<float>(x),
+                  r.Y + static_cast<float>((height - ih) / 2));
+    if (font.ok && !text.empty()) {
+        gfx::GfxSolidBrush black;
+        black.Create(Argb(255, kBlack));
+        const gp::RectF layout{r.X + static_cast<float>(x + iw), r.Y,
+                               static_cast<float>(width - iw - 2 * m), r.Height};
+        g.DrawString(text, font.font, black, layout, &format);
+    }
+    g.ResetClip();
+}
+
+void Draw(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int w, int h) {
+    gfx::GfxSolidBrush white;
+    if (white.Create(Argb(255, kWhite)))
+        g.FillRectangle(white, 0, 0, static_cast<float>(w), static_cast<float>(h));
+    HeaderFont font;
+    font.ok =
+        !rec.fontName.empty() &&
+        font.font.Create(rec.fontName, static_cast<float>(rec.fontSize > 0 ? rec.fontSize : 12),
+                         rec.fontStyle, gp::UnitWorld);
+    gfx::GfxStringFormat format;
+    format.Create(gp::StringFormatFlagsNoWrap);
+    format.SetTrimming(gp::StringTrimmingEllipsisCharacter);
+    format.SetLineAlign(gp::StringAlignmentCenter);
+    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
+    const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) DrawItem(g, header, rec, i, font, format, images);
+}
+
+// ---- The subclass procedure's handlers.
+
+LRESULT OnMove(const Msg& m) {
+    PaintHeader(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT OnPaint(const Msg& m) {
+    if (!PaintHeader(m.window)) return CallPrevious(m);
+    { gdi::PaintScope validate(m.window); }
+    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+}
+
+LRESULT OnEraseBackground(const Msg& m) {
+    SetBkMode(reinterpret_cast<HDC>(m.wp), TRANSPARENT);
+    return 1;
+}
+
+LRESULT OnNcPaint(const Msg& m) {
+    PaintHeader(m.window);
+    return 0;
+}
+
+LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, HeaderRecord& h, int position) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m.window, 0};
+    TrackMouseEvent(&tme);
+    const int item = HeaderItemAt(m.window, m.lp);
+    const bool moved = owner.hover.MovedOver(position, kHoverHeader, GetParent(m.window));
+    const bool repaint = moved || item != h.hotItem || !h.hovered;
+    h.hovered = 1;
+    h.hotItem = item;
+    if (repaint) PaintHeader(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT OnButton(const Msg& m, HeaderRecord& h, int pressed) {
+    h.pressed = pressed;
+    return CallPrevious(m);
+}
+
+// A press ends when the capture goes, whether or not a button-up arrives.
+LRESULT OnCaptureChanged(const Msg& m, HeaderRecord& h) {
+    const bool wasPressed = h.pressed != 0;
+    h.pressed = 0;
+    if (wasPressed) PaintHeader(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, HeaderRecord& h) {
+    owner.hover.Left();
+    h.hovered = 0;
+    PaintHeader(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT OnSetImageList(const Msg& m, HeaderRecord& h) {
+    h.imageList = reinterpret_cast<HIMAGELIST>(m.lp);
+    return CallPrevious(m);
+}
+
+LRESULT Dispatch(const Msg& m) {
+    const Bound<HeaderRecord> found = FindRecord(m.window, &WindowRecord::headers);
+    if (!found) return CallPrevious(m);
+    switch (m.message) {
+        case WM_MOVE: return OnMove(m);
+        case WM_PAINT: return OnPaint(m);
+        case WM_ERASEBKGND: return OnEraseBackground(m);
+        case WM_NCPAINT: return OnNcPaint(m);
+        case WM_MOUSEMOVE: return OnMouseMove(m, *found.owner, *found, found.position);
+        case WM_LBUTTONDOWN: return OnButton(m, *found, 1);
+        case WM_LBUTTONUP: return OnButton(m, *found, 0);
+        case WM_CAPTURECHANGED: return OnCaptureChanged(m, *found);
+        case WM_MOUSELEAVE: return OnMouseLeave(m, *found.owner, *found);
+        case HDM_SETIMAGELIST: return OnSetImageList(m, *found);
+        default: return CallPrevious(m);
+    }
+}
+
+void AddHeader(int index, HWND header, HWND fontSource) {
+    HeaderRecord rec;
+    rec.buttons = (GetWindowLongA(header, GWL_STYLE) & HDS_BUTTONS) ? 1 : 0;
+    rec.imageList = reinterpret_cast<HIMAGELIST>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
+    const ControlFont font = ReadControlFont(fontSource);
+    rec.fontName = font.faceName.empty() ? "宋体" : font.faceName;
+    rec.fontSize = font.size ? font.size : 12;
+    rec.fontStyle = font.style;
+    if (AddAndSubclass(index, header, &WindowRecord::headers, std::move(rec), HeaderProc))
+        RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+}  // namespace
+
+LRESULT CALLBACK HeaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProc<Dispatch>(window, message, wParam, lParam);
+}
+
+int HeaderItemAt(HWND header, LPARAM point) {
+    const POINT p{MouseX(point), MouseY(point)};
+    const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        RECT r{};
+        if (SendMessageA(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)) &&
+            PtInRect(&r, p))
+            return i;
+    }
+    return -1;
+}
+
+std::string HeaderItemText(HWND header, int item) {
+    // A text that fills the buffer may have been cut: ask again with more room.
+    for (int size = kFirstTextBuffer; size <= (1 << 20); size *= 4) {
+        std::vector<char> buffer(static_cast<std::size_t>(size), '\0');
+        HDITEMA hi{};
+        hi.mask = HDI_TEXT;
+        hi.pszText = buffer.data();
+        hi.cchTextMax = size;
+        if (!SendMessageA(header, HDM_GETITEMA, item, reinterpret_cast<LPARAM>(&hi))) return {};
+        buffer.back() = '\0';
+        // The control may hand back its own string instead of filling ours.
+        const char* text = hi.pszText && hi.pszText != LPSTR_TEXTCALLBACKA ? hi.pszText : "";
+        const std::string s(text, strnlen(text, static_cast<std::size_t>(size)));
+        if (text != buffer.data() || static_cast<int>(s.size()) < size - 1) return s;
+    }
+    return {};
+}
+
+void SkinHeaderChildren(int index, HWND parent) {
+    if (!Table().At(index) || !State().controlBackground) return;
+    for (HWND c : ChildrenOfClass(parent, WC_HEADERA)) AddHeader(index, c, c);
+    for (HWND list : ChildrenOfClass(parent, WC_LISTVIEWA))
+        if (HWND h = FindWindowExA(list, nullptr, WC_HEADERA, nullptr)) AddHeader(index, h, list);
+}
+
+bool PaintHeader(HWND header, HDC target) {
+    const Bound<HeaderRecord> found = FindRecord(header, &WindowRecord::headers);
+    if (!found) return false;
+    const HeaderRecord rec = *found;
+    RECT rect{};
+    GetClientRect(header, &rect);
+    if (rect.right <= 0 || rect.bottom <= 0) return true;  // nothing to show
+    ControlCanvas canvas(header, rect);
+    if (!canvas) return false;
+    Draw(canvas.graphics(), header, rec, rect.right, rect.bottom);
+    if (target)
+        canvas.CopyTo(target);
+    else
+        canvas.CopyToScreen(Surface::kClient);
+    return true;
+}
 
 }  // namespace skin
