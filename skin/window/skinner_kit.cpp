@@ -1,6 +1,8 @@
 #include "skin/window/skinner_kit.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "skin/core/gdi_guards.h"
@@ -107,12 +109,33 @@ void ControlCanvas::Finish() {
     if (graphics_) graphics_->Flush(Gdiplus::FlushIntentionSync);
 }
 
+namespace {
+
+// GDI+ writes opaque pixels (alpha 255) and Wine's TransparentBlt compares the
+// alpha byte of a 32-bit source too, so the key would never match: the canvas
+// drops its alpha before a keyed copy (nothing else reads it).
+void DropAlpha(HDC dc) {
+    DIBSECTION ds{};
+    HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+    if (GetObjectA(bitmap, sizeof ds, &ds) != sizeof ds || !ds.dsBm.bmBits ||
+        ds.dsBm.bmBitsPixel != 32)
+        return;
+    GdiFlush();
+    auto* pixel = static_cast<std::uint32_t*>(ds.dsBm.bmBits);
+    const std::size_t count = static_cast<std::size_t>(ds.dsBm.bmWidth) *
+                              static_cast<std::size_t>(std::abs(ds.dsBm.bmHeight));
+    for (std::size_t i = 0; i < count; ++i) pixel[i] &= 0x00FFFFFF;
+}
+
+}  // namespace
+
 void ControlCanvas::CopyTo(HDC target, bool keyed) {
     if (!dc_ || !target) return;
     Finish();
-    if (keyed)
+    if (keyed) {
+        DropAlpha(dc_);
         TransparentBlt(target, 0, 0, width_, height_, dc_, 0, 0, width_, height_, kKeyColour);
-    else
+    } else
         BitBlt(target, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
 }
 

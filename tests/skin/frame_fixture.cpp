@@ -16,6 +16,7 @@ constexpr char kClass[] = "TovikSkinFrameTest";
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     if (recordMessages) ReceivedLog().push_back({window, message, wp, lp});
+    if (onMessage) onMessage(window, message);
     if (message == WM_NCDESTROY) procAtNcDestroy = GetWindowLongPtrA(window, GWLP_WNDPROC);
     if (message == WM_SYSCOMMAND && !realSysCommands && (wp & 0xFFF0) != SC_CLOSE) return 0;
     return DefWindowProcA(window, message, wp, lp);
@@ -42,6 +43,7 @@ std::vector<HWND>& CreatedWindows() {
 
 bool realSysCommands = false;
 bool recordMessages = true;
+std::function<void(HWND, UINT)> onMessage;
 LONG_PTR procAtNcDestroy = 0;
 
 std::vector<Received>& ReceivedLog() {
@@ -77,12 +79,14 @@ void SkinnedWindowTest::SetUp() {
     g.appIcon = nullptr;
     realSysCommands = false;
     recordMessages = true;
+    onMessage = nullptr;
     procAtNcDestroy = 0;
     ClearReceived();
     InitTestSkin();
 }
 
 void SkinnedWindowTest::TearDown() {
+    onMessage = nullptr;
     for (HWND w : CreatedWindows())
         if (IsWindow(w)) DestroyWindow(w);
     CreatedWindows().clear();

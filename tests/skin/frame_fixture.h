@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,8 @@ protected:
 // The recording procedure's log and switches (process-wide: one UI thread).
 std::vector<Received>& ReceivedLog();
 extern bool realSysCommands;
+// Called by the original procedure for every message it gets (cleared by SetUp).
+extern std::function<void(HWND, UINT)> onMessage;
 // Off in the memory tests: the log itself would grow.
 extern bool recordMessages;
 // GetWindowLongPtrA(GWLP_WNDPROC) as seen by the original procedure at WM_NCDESTROY.
