@@ -7,6 +7,7 @@
 #include <richedit.h>
 
 #include <string>
+#include <utility>
 
 #include "gallery/gallery.h"
 #include "skin/controls/container.h"
@@ -86,7 +87,8 @@ void AddTabControls(Layout& layout) {
         AddTab(tab, 2, "范围");
         PageChild(tab, 1, WC_BUTTONA, "第一页按钮", BS_PUSHBUTTON, 12, 36, 100, 28);
         PageChild(tab, 1, WC_BUTTONA, "复选", BS_AUTOCHECKBOX, 124, 40, 80, 20);
-        PageChild(tab, 2, WC_EDITA, "第二页的编辑框", ES_AUTOHSCROLL | WS_BORDER, 12, 38, 200, 24);
+        PageChild(tab, 2, WC_EDITA, "第二页的编辑框", ES_AUTOHSCROLL | WS_BORDER, 12, 38, 124, 24);
+        PageChild(tab, 2, WC_BUTTONA, "启用", BS_AUTOCHECKBOX, 144, 40, 70, 20);
         HWND list = PageChild(tab, 2, WC_LISTBOXA, "", WS_BORDER, 12, 66, 200, 36);
         for (const char* s : {"列表项一", "列表项二"})
             SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
@@ -229,6 +231,42 @@ HWND& GalleryWindow() {
     return window;
 }
 
+POINT ScreenCentre(HWND window, RECT r) {
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Where the end-to-end tests point the mouse: screen centres of the second tab
+// of the first tab control and of toolbar buttons, one "name x y" a line, into
+// the file named by TOVIK_GALLERY_LAYOUT (nothing when it is not set).
+void WriteLayout(HWND window) {
+    char path[MAX_PATH] = {};
+    if (!GetEnvironmentVariableA("TOVIK_GALLERY_LAYOUT", path, MAX_PATH)) return;
+    std::string out;
+    auto line = [&out](const char* name, POINT p) {
+        out += std::string(name) + " " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n";
+    };
+    if (HWND tab = FirstOfClass(window, WC_TABCONTROLA)) {
+        RECT r{};
+        SendMessageA(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+        line("tab2", ScreenCentre(tab, r));
+    }
+    if (HWND toolbar = FirstOfClass(window, TOOLBARCLASSNAMEA)) {
+        for (const auto& [name, id] : {std::pair{"plain", 101}, std::pair{"check", 108}}) {
+            RECT r{};
+            SendMessageA(toolbar, TB_GETRECT, static_cast<WPARAM>(id),
+                         reinterpret_cast<LPARAM>(&r));
+            line(name, ScreenCentre(toolbar, r));
+            line((std::string(name) + "_size").c_str(), {r.right - r.left, r.bottom - r.top});
+        }
+    }
+    HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(f, out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+    CloseHandle(f);
+}
+
 }  // namespace
 
 void AddContainers(Layout& layout) {
@@ -252,6 +290,7 @@ void SkinContainers(HWND window) {
     }
     for (const char* cls : {STATUSCLASSNAMEA, MONTHCAL_CLASSA, "RichEdit20A"})
         for (HWND c : skin::ChildrenOfClass(window, cls)) skin::RegisterToolbar(c);
+    WriteLayout(window);
 }
 
 bool OnContainerNotify(const NMHDR& header) {

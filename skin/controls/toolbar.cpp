@@ -316,10 +316,17 @@ bool Compose(HWND control, HDC target, bool onlyWhenDrawn) {
         if (onlyWhenDrawn) {
             const DWORD* px = static_cast<const DWORD*>(bits);
             const DWORD keyPixel = DibPixel(key);
-            const bool drawn =
-                std::any_of(px, px + static_cast<std::size_t>(w) * h,
-                            [keyPixel](DWORD p) { return (p & 0xFFFFFF) != keyPixel; });
-            if (!drawn) return true;
+            const auto drawn = [&] {
+                GdiFlush();
+                return std::any_of(px, px + static_cast<std::size_t>(w) * h,
+                                   [keyPixel](DWORD p) { return (p & 0xFFFFFF) != keyPixel; });
+            };
+            // One that painted itself on the screen may still print into a DC.
+            if (!drawn())
+                CallPrevious(
+                    {control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(own.get()), PRF_CLIENT},
+                    kToolbarProps);
+            if (!drawn()) return true;
         }
         TransparentBlt(canvas.dc(), 0, 0, w, h, own.get(), 0, 0, w, h, key);
     }
