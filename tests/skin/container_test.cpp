@@ -8,6 +8,7 @@
 
 #include "skin/controls/container.h"
 #include "skin/controls/toolbar_registration.h"
+#include "skin/window/apply_skin.h"
 #include "skin/window/background.h"
 #include "skin/window/skinner_kit.h"
 #include "tests/skin/container_fixture.h"
@@ -212,6 +213,28 @@ TEST_F(ContainerProcTest, MessagesOfChildrenPassUnchanged) {
         EXPECT_EQ(recorder_.Of(box_)[0].lp, 0x1234);
     }
     ReleaseDC(box_, dc);
+}
+
+TEST_F(ContainerProcTest, PushButtonsOnAGroupBoxAreDrawnByTheSkinAndTheItemPassesOn) {
+    HWND push = Child(box_, WC_BUTTONA, "OK", BS_PUSHBUTTON, 20, 30, 90, 30);
+    skin::SkinPushButtons(skin::FindWindowIndex(top_), box_);
+    ASSERT_TRUE(skin::CarriesSkinProcedure(push));
+    Canvas canvas(90, 30, RGB(255, 0, 255));
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = push;
+    item.hDC = canvas.dc();
+    item.rcItem = {0, 0, 90, 30};
+    recorder_.Clear();
+    SendMessageA(box_, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_SEQUENCE(recorder_, box_, {{WM_DRAWITEM, kAnyParams}});
+    EXPECT_NE(canvas.At(45, 15), (Rgb{255, 0, 255})) << "the skin did not draw the button";
+    // A menu item is not the skin's to draw.
+    Canvas menu(90, 30, RGB(255, 0, 255));
+    item.CtlType = ODT_MENU;
+    item.hDC = menu.dc();
+    SendMessageA(box_, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(menu.At(45, 15), (Rgb{255, 0, 255}));
 }
 
 TEST_F(ContainerProcTest, EraseIsAnsweredShowingRendersHidingPassesOn) {
