@@ -72,6 +72,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             WriteReport();  // the controls still exist here
             DestroyWindow(hwnd);
             return 0;
+        case WM_NOTIFY:
+            if (lp && OnContainerNotify(*reinterpret_cast<const NMHDR*>(lp))) return 0;
+            break;
         case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
@@ -164,7 +167,10 @@ HWND CreateGallery(HINSTANCE instance, bool skinned) {
     AddRangeControls(layout);
     layout.NextColumn();
     AddContainers(layout);
-    if (skinned) ApplyGallerySkin(window);
+    if (skinned) {
+        ApplyGallerySkin(window);
+        SkinContainers(window);
+    }
     return window;
 }
 

@@ -4,6 +4,7 @@
 // window once.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -39,6 +40,11 @@ void AddContainers(Layout& layout);     // group boxes, tabs, toolbar, status ba
 std::string ReportTextControls();
 std::string ReportRangeControls();
 std::string ReportContainers();
+// Hands the section's group boxes, tab controls, status bar, month calendar and
+// rich edit to the skin once the window is skinned.
+void SkinContainers(HWND window);
+// A tab control's page change: shows that page's controls. True when handled.
+bool OnContainerNotify(const NMHDR& header);
 // When set, the gallery writes the three reports to this file as it closes.
 void SetReportFile(const std::string& path);
 

@@ -1,10 +1,25 @@
-// Toolbar registration and the containers a toolbar hosts.
+// Toolbar registration and the containers a toolbar hosts; also the public way
+// for a program to skin its own group boxes, tab controls, status bars, month
+// calendars and rich edits.
 #pragma once
 #include <windows.h>
 
 namespace skin {
 
-// Skins the direct children of parent that this skinner takes.
+// Registers every "ToolbarWindow32" that is a direct child of parent.
 void SkinToolbarChildren(int index, HWND parent);
+
+// Records control in its skinned window's toolbar list and gives it the
+// toolbar procedure: a toolbar is painted button by button, other classes are
+// laid over the skin with a colour key. Its first child window, if any, is
+// registered as a container. Returns the control's list position (the same one
+// again for a control already registered); 0 when it has no skinned ancestor.
+int RegisterToolbar(HWND control);
+
+// Records window in its skinned window's group-box list, skins its children
+// with every control pass, and gives it the container procedure. Registering
+// it again changes nothing. Returns its list position; 0 when it has no skinned
+// ancestor or already carries another skin procedure.
+int RegisterContainer(HWND window);
 
 }  // namespace skin

@@ -1,0 +1,446 @@
+// Containers that hold skinned children: group boxes (a rounded double frame
+// that starts below the caption), tab controls (skinned tabs on any side and a
+// framed page) and plain containers, each drawn over what lies behind it.
+#include "skin/controls/container.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "gfx/gfx.h"
+#include "skin/controls/owner_draw.h"
+#include "skin/core/frame_painter.h"
+#include "skin/core/gdi_guards.h"
+#include "skin/core/look.h"
+#include "skin/core/skin_state.h"
+#include "skin/window/background.h"
+#include "skin/window/skinner_kit.h"
+#include "skin/window/window_table.h"
+
+namespace skin {
+namespace {
+
+namespace gp = Gdiplus;
+
+constexpr char kDefaultFace[] = "宋体";
+constexpr int kDefaultSize = 12;
+
+Bound<GroupBoxRecord> Found(HWND container) {
+    return FindRecord(container, &WindowRecord::groupBoxes);
+}
+
+COLORREF TextColour(HWND window) {
+    return static_cast<COLORREF>(GetIntProp(window, prop::kTextColour));
+}
+
+gfx::GfxPath RoundedBox(float x, float y, float w, float h, float d) {
+    gfx::GfxPath path;
+    path.Create();
+    AddRoundRect(path, x, y, w, h, d);
+    return path;
+}
+
+void Stroke(gfx::GfxGraphics& g, const gfx::GfxPath& path, std::uint32_t argb) {
+    gfx::GfxPen pen;
+    if (pen.Create(argb, 1)) g.DrawPath(pen, path);
+}
+
+// The caption font of an entry; a face that cannot be made falls back to the
+// skin's own face so that a caption never silently disappears.
+bool MakeFont(gfx::GfxFont& font, const GroupBoxRecord& entry, float* size) {
+    const float own = static_cast<float>(entry.fontSize > 0 ? entry.fontSize : kDefaultSize);
+    if (!entry.fontName.empty() &&
+        font.Create(entry.fontName, own, entry.fontStyle, gp::UnitPixel)) {
+        *size = own;
+        return true;
+    }
+    *size = static_cast<float>(kDefaultSize);
+    return font.Create(kDefaultFace, *size, entry.fontStyle, gp::UnitPixel);
+}
+
+std::string WindowText(HWND window) {
+    const int n = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(n > 0 ? n : 0) + 1, '\0');
+    const int got = GetWindowTextA(window, text.data(), n + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+// The width a text takes in a font, measured off-screen: integer part plus one.
+int TextWidth(const std::string& text, const gfx::GfxFont& font) {
+    if (text.empty()) return 0;
+    gdi::MemoryDc dc(CreateCompatibleDC(nullptr));
+    gfx::GfxGraphics g;
+    if (!dc || !g.CreateFromHDC(dc.get())) return 0;
+    gp::RectF bounds{};
+    if (!g.MeasureString(text, font, {0, 0, 10000, 1000}, nullptr, bounds)) return 0;
+    return static_cast<int>(bounds.Width) + 1;
+}
+
+// ---- Painters
+
+// The rounded double frame of plain containers and tab pages.
+void DrawDoubleFrame(gfx::GfxGraphics& g, float x, float y, float w, float h, int outerAlpha,
+                     int innerAlpha) {
+    Stroke(g, RoundedBox(x, y, w - 1, h - 1, 5), Argb(outerAlpha, kBlack));
+    Stroke(g, RoundedBox(x + 1, y + 1, w - 3, h - 3, 3), Argb(innerAlpha, kWhite));
+}
+
+// Left, centred or right, from the two horizontal alignment bits.
+int CaptionX(LONG style, int width, int textWidth) {
+    switch (style & BS_CENTER) {
+        case BS_CENTER: return (width - textWidth) / 2;
+        case BS_RIGHT: return width - textWidth - 10;
+        default: return 10;
+    }
+}
+
+void DrawGroupBox(ControlCanvas& canvas, HWND box, const GroupBoxRecord& entry) {
+    gfx::GfxGraphics& g = canvas.graphics();
+    const float w = static_cast<float>(canvas.width()), h = static_cast<float>(canvas.height());
+    gfx::GfxFont font;
+    float size = 0;
+    const bool haveFont = MakeFont(font, entry, &size);
+    const std::string caption = WindowText(box);
+    const int tw = haveFont ? TextWidth(caption, font) : 0;
+    const gp::RectF captionRect{
+        static_cast<float>(CaptionX(GetWindowLongA(box, GWL_STYLE), canvas.width(), tw)), 1,
+        static_cast<float>(tw), size + 3};
+    // The frame line must not run through the caption: its box keeps the background.
+    if (tw > 0) {
+        gfx::GfxPath hole;
+        hole.Create();
+        hole.AddPathRectangle(captionRect.X, captionRect.Y, captionRect.Width, captionRect.Height);
+        g.SetClipPath(hole, gp::CombineModeExclude);
+    }
+    Stroke(g, RoundedBox(0, 5, w - 1, h - 6, 5), Argb(40, kBlack));
+    Stroke(g, RoundedBox(1, 6, w - 3, h - 8, 3), Argb(90, kWhite));
+    g.ResetClip();
+    if (tw <= 0) return;
+    gfx::GfxStringFormat format;
+    format.Create(0);
+    format.SetAlign(gp::StringAlignmentCenter);
+    gfx::GfxSolidBrush brush;
+    brush.Create(Argb(255, TextColour(box)));
+    g.DrawString(caption, font, brush, captionRect, &format);
+}
+
+enum class Side { kTop, kBottom, kLeft, kRight };
+
+Side TabSide(HWND tab) {
+    const LONG style = GetWindowLongA(tab, GWL_STYLE);
+    const bool vertical = HasFlag(static_cast<unsigned long>(style), TCS_VERTICAL);
+    const bool opposite = HasFlag(static_cast<unsigned long>(style), TCS_BOTTOM);
+    if (vertical) return opposite ? Side::kRight : Side::kLeft;
+    return opposite ? Side::kBottom : Side::kTop;
+}
+
+// A tab: rounded on the side away from the page, open towards it.
+gfx::GfxPath TabShape(const gp::RectF& r, Side side) {
+    constexpr float d = 5, e = d / 2;
+    const float l = r.X, t = r.Y, rt = r.X + r.Width - 1, b = r.Y + r.Height - 1;
+    gfx::GfxPath p;
+    p.Create();
+    switch (side) {
+        case Side::kTop:
+            p.AddPathLine(l, b, l, t + e);
+            p.AddPathArc(l, t, d, d, 180, 90);
+            p.AddPathArc(rt - d, t, d, d, 270, 90);
+            p.AddPathLine(rt, t + e, rt, b);
+            break;
+        case Side::kBottom:
+            p.AddPathLine(l, t, l, b - e);
+            p.AddPathArc(l, b - d, d, d, 180, -90);
+            p.AddPathArc(rt - d, b - d, d, d, 90, -90);
+            p.AddPathLine(rt, b - e, rt, t);
+            break;
+        case Side::kLeft:
+            p.AddPathLine(rt, t, l + e, t);
+            p.AddPathArc(l, t, d, d, 270, -90);
+            p.AddPathArc(l, b - d, d, d, 180, -90);
+            p.AddPathLine(l + e, b, rt, b);
+            break;
+        case Side::kRight:
+            p.AddPathLine(l, t, rt - e, t);
+            p.AddPathArc(rt - d, t, d, d, 270, 90);
+            p.AddPathArc(rt - d, b - d, d, d, 0, 90);
+            p.AddPathLine(rt - e, b, l, b);
+            break;
+    }
+    return p;
+}
+
+// The selected tab stands out by 2 pixels away from the page.
+gp::RectF TabRect(const RECT& item, Side side, bool selected) {
+    gp::RectF r{static_cast<float>(item.left), static_cast<float>(item.top),
+                static_cast<float>(item.right - item.left),
+                static_cast<float>(item.bottom - item.top)};
+    if (!selected) return r;
+    switch (side) {
+        case Side::kTop:
+            r.Y -= 2;
+            r.Height += 2;
+            break;
+        case Side::kBottom: r.Height += 2; break;
+        case Side::kLeft:
+            r.X -= 2;
+            r.Width += 2;
+            break;
+        case Side::kRight: r.Width += 2; break;
+    }
+    return r;
+}
+
+// The gradient runs from the far edge of the tab to its page side.
+void FillTab(gfx::GfxGraphics& g, const gfx::GfxPath& shape, const gp::RectF& r, Side side,
+             bool selected) {
+    gfx::GfxSolidBrush base;
+    base.Create(Argb(80, kWhite));
+    g.FillPath(base, shape);
+    gp::PointF from{r.X, r.Y}, to{r.X, r.Y + r.Height};
+    switch (side) {
+        case Side::kTop: break;
+        case Side::kBottom: std::swap(from, to); break;
+        case Side::kLeft: to = {r.X + r.Width, r.Y}; break;
+        case Side::kRight: from = {r.X + r.Width, r.Y}; break;
+    }
+    gfx::GfxLinearGradientBrush shine;
+    if (shine.CreateLineBrush(from, to, Argb(selected ? 150 : 80, kWhite),
+                              Argb(selected ? 0 : 10, kWhite)))
+        g.FillPath(shine, shape);
+    Stroke(g, shape, Argb(selected ? 110 : 70, kBlack));
+}
+
+std::string TabText(HWND tab, int i) {
+    char text[256] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 255;
+    if (!SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+        return {};
+    return item.pszText ? std::string(item.pszText) : std::string();
+}
+
+void DrawTabControl(ControlCanvas& canvas, HWND tab, const GroupBoxRecord& entry) {
+    gfx::GfxGraphics& g = canvas.graphics();
+    g.SetSmoothingMode(gp::SmoothingModeAntiAlias);
+    const Side side = TabSide(tab);
+    const RECT page = TabPageRect(tab);
+    DrawDoubleFrame(g, static_cast<float>(page.left), static_cast<float>(page.top),
+                    static_cast<float>(page.right - page.left),
+                    static_cast<float>(page.bottom - page.top), 80, 120);
+    const int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+    const int selected = static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
+    gfx::GfxFont font;
+    float size = 0;
+    const bool haveFont = MakeFont(font, entry, &size);
+    gfx::GfxStringFormat format;
+    const bool across = side == Side::kLeft || side == Side::kRight;
+    format.Create(across ? gp::StringFormatFlagsDirectionVertical : 0);
+    format.SetAlign(gp::StringAlignmentCenter);
+    format.SetLineAlign(gp::StringAlignmentCenter);
+    format.SetTrimming(gp::StringTrimmingEllipsisCharacter);
+    gfx::GfxSolidBrush text;
+    text.Create(Argb(255, TextColour(tab)));
+    // The selected tab last, so that it lies over its neighbours.
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < count; ++i) {
+            if ((i == selected) != (pass == 1)) continue;
+            RECT item{};
+            if (!SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                              reinterpret_cast<LPARAM>(&item)))
+                continue;
+            const gp::RectF r = TabRect(item, side, i == selected);
+            FillTab(g, TabShape(r, side), r, side, i == selected);
+            if (haveFont) g.DrawString(TabText(tab, i), font, text, r, &format);
+        }
+}
+
+void ExcludeChildren(HDC target, HWND container) {
+    for (HWND c : ChildrenOfClass(container, nullptr)) {
+        if (!IsWindowVisible(c)) continue;
+        RECT r{};
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(target, r.left, r.top, r.right, r.bottom);
+    }
+}
+
+bool IsTabControl(HWND window) { return IsClass(window, WC_TABCONTROLA); }
+
+// ---- The subclass procedure's handlers.
+
+// A moved container shows another part of the picture behind it.
+LRESULT OnMove(const Msg& m, const GroupBoxRecord& entry) {
+    if (entry.tintChildren != -1) InvalidateRect(m.window, nullptr, FALSE);
+    return CallPrevious(m);
+}
+
+// A resized one lays its inner windows out again.
+LRESULT OnSize(const Msg& m, GroupBoxRecord& entry, int index, int position) {
+    entry.childrenSkinned = 1;
+    MoveChildren(index, position);
+    return CallPrevious(m);
+}
+
+LRESULT OnPaint(const Msg& m, int childrenSkinned) {
+    // A container with nothing of its own to draw (an edit or combo box hosted on
+    // a toolbar, say) must still paint its own content.
+    if (!DrawsOwnFrame(m.window)) return CallPrevious(m);
+    {
+        gdi::PaintScope paint(m.window);
+        if (childrenSkinned == 1)
+            RenderContainer(m.window, paint.dc());
+        else
+            PaintContainer(m.window, paint.dc());
+    }
+    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+}
+
+LRESULT OnEraseBackground(const Msg& m, const GroupBoxRecord& entry) {
+    if (entry.tintChildren == 0) return CallPrevious(m);
+    SetBkMode(reinterpret_cast<HDC>(m.wp), TRANSPARENT);
+    return 1;
+}
+
+LRESULT OnShowWindow(const Msg& m, int tintChildren) {
+    if (m.wp != 1) return CallPrevious(m);
+    CallPrevious(m);
+    if (tintChildren != 0) RenderContainer(m.window);
+    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+}
+
+LRESULT OnDrawItem(const Msg& m, int index) {
+    if (m.lp) {
+        const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lp);
+        DispatchDrawItem(index, item);
+    }
+    return CallPrevious(m);
+}
+
+// A tree view that expands or collapses redraws over its new background.
+LRESULT OnNotify(const Msg& m) {
+    if (m.lp) {
+        const NMHDR header = *reinterpret_cast<const NMHDR*>(m.lp);
+        if (header.code == TVN_ITEMEXPANDINGA || header.code == TVN_ITEMEXPANDEDA)
+            InvalidateRect(header.hwndFrom, nullptr, TRUE);
+    }
+    return CallPrevious(m);
+}
+
+LRESULT Dispatch(const Msg& m) {
+    const Bound<GroupBoxRecord> found = Found(m.window);
+    // Properties that lead nowhere: the container's own procedure only.
+    if (!found) return CallPrevious(m);
+    GroupBoxRecord& entry = *found;
+    switch (m.message) {
+        case WM_MOVE: return OnMove(m, entry);
+        case WM_SIZE: return OnSize(m, entry, found.index, found.position);
+        case WM_PAINT: return OnPaint(m, entry.childrenSkinned);
+        case WM_ERASEBKGND: return OnEraseBackground(m, entry);
+        case WM_SHOWWINDOW: return OnShowWindow(m, entry.tintChildren);
+        case WM_DRAWITEM: return OnDrawItem(m, found.index);
+        case WM_NOTIFY: return OnNotify(m);
+        default: return CallPrevious(m);
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK ContainerSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProc<Dispatch>(window, message, wParam, lParam);
+}
+
+bool DrawsOwnFrame(HWND container) {
+    const Bound<GroupBoxRecord> found = Found(container);
+    if (!found) return false;
+    return found->kind == 1 || found->plainFrame != 0 || IsTabControl(container);
+}
+
+bool RenderContainer(HWND container, HDC target) {
+    const Bound<GroupBoxRecord> found = Found(container);
+    if (!found) return false;
+    const GroupBoxRecord entry = *found;  // painting may send messages that change the lists
+    RECT rc{};
+    GetClientRect(container, &rc);
+    ControlCanvas canvas(container, rc);
+    if (!canvas) return false;
+    if (entry.kind == 1) {
+        DrawGroupBox(canvas, container, entry);
+    } else if (IsTabControl(container)) {
+        DrawTabControl(canvas, container, entry);
+    } else if (entry.plainFrame != 0) {
+        canvas.graphics().SetSmoothingMode(gp::SmoothingModeAntiAlias);
+        DrawDoubleFrame(canvas.graphics(), 0, 0, static_cast<float>(rc.right),
+                        static_cast<float>(rc.bottom), 40, 100);
+    }
+    // Children keep their own pixels; they repaint themselves over the new picture.
+    if (target) {
+        const int saved = SaveDC(target);
+        ExcludeChildren(target, container);
+        canvas.CopyTo(target);
+        RestoreDC(target, saved);
+    } else {
+        gdi::WindowDc dc(container);
+        if (!dc) return false;
+        ExcludeChildren(dc.get(), container);
+        canvas.CopyTo(dc.get());
+    }
+    return true;
+}
+
+bool PaintContainer(HWND container, HDC target) {
+    if (!RenderContainer(container, target)) return false;
+    for (HWND c : ChildrenOfClass(container, nullptr))
+        if (HasExStyle(c, WS_EX_TRANSPARENT)) InvalidateRect(c, nullptr, FALSE);
+    return true;
+}
+
+void MoveChildren(int index, int position) {
+    WindowRecord* r = Table().At(index);
+    GroupBoxRecord* entry = r ? r->groupBoxes.At(position) : nullptr;
+    if (!entry || !entry->window) return;
+    HWND container = entry->window;
+    // MoveWindow sends messages that may change the list: work on a copy.
+    const std::vector<InnerWindow> inner = entry->innerWindows;
+    RECT c{};
+    GetClientRect(container, &c);
+    for (const InnerWindow& w : inner) {
+        if (!IsWindow(w.window)) continue;
+        RECT to{c.left + w.placement.left, c.top + w.placement.top, c.right - w.placement.right,
+                c.bottom - w.placement.bottom};
+        MapWindowPoints(container, GetParent(w.window), reinterpret_cast<POINT*>(&to), 2);
+        MoveWindow(w.window, to.left, to.top, to.right - to.left, to.bottom - to.top, TRUE);
+    }
+}
+
+bool AddInnerWindow(HWND container, HWND inner) {
+    const Bound<GroupBoxRecord> found = Found(container);
+    if (!found || !IsWindow(inner)) return false;
+    RECT c{}, w{};
+    GetClientRect(container, &c);
+    GetWindowRect(inner, &w);
+    MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&w), 2);
+    const RECT placement{w.left - c.left, w.top - c.top, c.right - w.right, c.bottom - w.bottom};
+    for (InnerWindow& existing : found->innerWindows)
+        if (existing.window == inner) {
+            existing.placement = placement;
+            return true;
+        }
+    found->innerWindows.push_back({inner, placement});
+    return true;
+}
+
+bool SetContainerTint(HWND container, COLORREF colour, int alpha, bool tintChildren) {
+    const Bound<GroupBoxRecord> found = Found(container);
+    if (!found) return false;
+    found->tintColour = colour;
+    found->tintAlpha = alpha & 0xFF;
+    found->tintChildren = tintChildren ? 1 : 0;
+    RedrawWindow(container, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return true;
+}
+
+}  // namespace skin
