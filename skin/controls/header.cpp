@@ -141,22 +141,6 @@ void Draw(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int w, int 
 
 // ---- The subclass procedure's handlers.
 
-LRESULT OnMove(const Msg& m) {
-    PaintHeader(m.window);
-    return CallPrevious(m);
-}
-
-LRESULT OnPaint(const Msg& m) {
-    if (!PaintHeader(m.window)) return CallPrevious(m);
-    { gdi::PaintScope validate(m.window); }
-    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
-}
-
-LRESULT OnEraseBackground(const Msg& m) {
-    SetBkMode(reinterpret_cast<HDC>(m.wp), TRANSPARENT);
-    return 1;
-}
-
 LRESULT OnNcPaint(const Msg& m) {
     PaintHeader(m.window);
     return 0;
@@ -203,9 +187,9 @@ LRESULT Dispatch(const Msg& m) {
     const Bound<HeaderRecord> found = FindRecord(m.window, &WindowRecord::headers);
     if (!found) return CallPrevious(m);
     switch (m.message) {
-        case WM_MOVE: return OnMove(m);
-        case WM_PAINT: return OnPaint(m);
-        case WM_ERASEBKGND: return OnEraseBackground(m);
+        case WM_MOVE: return RepaintAndPass(m, [](HWND w) { return PaintHeader(w); });
+        case WM_PAINT: return PaintWhole(m, [](HWND w) { return PaintHeader(w); });
+        case WM_ERASEBKGND: return EraseNothing(m);
         case WM_NCPAINT: return OnNcPaint(m);
         case WM_MOUSEMOVE: return OnMouseMove(m, *found.owner, *found, found.position);
         case WM_LBUTTONDOWN: return OnButton(m, *found, 1);

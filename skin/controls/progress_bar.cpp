@@ -52,24 +52,6 @@ void Draw(gfx::GfxGraphics& g, HWND bar, bool vertical, int w, int h) {
 
 // ---- The subclass procedure's handlers.
 
-LRESULT OnMove(const Msg& m) {
-    PaintProgress(m.window);
-    return CallPrevious(m);
-}
-
-// Painted before the update region is validated, so that a bar with nothing
-// skinned behind it can still be painted by its own procedure.
-LRESULT OnPaint(const Msg& m) {
-    if (!PaintProgress(m.window)) return CallPrevious(m);
-    { gdi::PaintScope validate(m.window); }
-    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
-}
-
-LRESULT OnEraseBackground(const Msg& m) {
-    SetBkMode(reinterpret_cast<HDC>(m.wp), TRANSPARENT);
-    return 1;
-}
-
 LRESULT OnNcPaint(const Msg& m) {
     PaintProgress(m.window);
     return 0;
@@ -78,9 +60,9 @@ LRESULT OnNcPaint(const Msg& m) {
 LRESULT Dispatch(const Msg& m) {
     if (!FindRecord(m.window, &WindowRecord::progressBars)) return CallPrevious(m);
     switch (m.message) {
-        case WM_MOVE: return OnMove(m);
-        case WM_PAINT: return OnPaint(m);
-        case WM_ERASEBKGND: return OnEraseBackground(m);
+        case WM_MOVE: return RepaintAndPass(m, [](HWND w) { return PaintProgress(w); });
+        case WM_PAINT: return PaintWhole(m, [](HWND w) { return PaintProgress(w); });
+        case WM_ERASEBKGND: return EraseNothing(m);
         case WM_NCPAINT: return OnNcPaint(m);
         default: return CallPrevious(m);
     }

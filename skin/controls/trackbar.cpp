@@ -148,24 +148,6 @@ void Draw(gfx::GfxGraphics& g, HWND t, const TrackbarRecord& rec, float w, float
 
 // ---- The subclass procedure's handlers.
 
-LRESULT OnMove(const Msg& m) {
-    PaintTrackbar(m.window);
-    return CallPrevious(m);
-}
-
-// Painted before the update region is validated, so that a trackbar with nothing
-// skinned behind it can still be painted by its own procedure.
-LRESULT OnPaint(const Msg& m) {
-    if (!PaintTrackbar(m.window)) return CallPrevious(m);
-    { gdi::PaintScope validate(m.window); }
-    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
-}
-
-LRESULT OnEraseBackground(const Msg& m) {
-    SetBkMode(reinterpret_cast<HDC>(m.wp), TRANSPARENT);
-    return 1;
-}
-
 LRESULT OnNcPaint(const Msg& m) {
     PaintTrackbar(m.window);
     return 1;
@@ -192,9 +174,9 @@ LRESULT Dispatch(const Msg& m) {
     const Bound<TrackbarRecord> found = FindRecord(m.window, &WindowRecord::trackbars);
     if (!found) return CallPrevious(m);
     switch (m.message) {
-        case WM_MOVE: return OnMove(m);
-        case WM_PAINT: return OnPaint(m);
-        case WM_ERASEBKGND: return OnEraseBackground(m);
+        case WM_MOVE: return RepaintAndPass(m, [](HWND w) { return PaintTrackbar(w); });
+        case WM_PAINT: return PaintWhole(m, [](HWND w) { return PaintTrackbar(w); });
+        case WM_ERASEBKGND: return EraseNothing(m);
         case WM_NCPAINT: return OnNcPaint(m);
         case WM_MOUSEMOVE: return OnMouseMove(m, *found.owner, *found, found.position);
         case WM_MOUSELEAVE: return OnMouseLeave(m, *found.owner, *found);

@@ -110,22 +110,6 @@ void Draw(gfx::GfxGraphics& g, const UpDownRecord& rec, float w, float h, bool h
 
 // ---- The subclass procedure's handlers.
 
-LRESULT OnMove(const Msg& m) {
-    PaintUpDown(m.window);
-    return CallPrevious(m);
-}
-
-LRESULT OnPaint(const Msg& m) {
-    if (!PaintUpDown(m.window)) return CallPrevious(m);
-    { gdi::PaintScope validate(m.window); }
-    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
-}
-
-LRESULT OnEraseBackground(const Msg& m) {
-    SetBkMode(reinterpret_cast<HDC>(m.wp), TRANSPARENT);
-    return 1;
-}
-
 LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, UpDownRecord& u, int position) {
     TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m.window, 0};
     TrackMouseEvent(&tme);
@@ -163,9 +147,9 @@ LRESULT Dispatch(const Msg& m) {
     const Bound<UpDownRecord> found = FindRecord(m.window, &WindowRecord::upDowns);
     if (!found) return CallPrevious(m);
     switch (m.message) {
-        case WM_MOVE: return OnMove(m);
-        case WM_PAINT: return OnPaint(m);
-        case WM_ERASEBKGND: return OnEraseBackground(m);
+        case WM_MOVE: return RepaintAndPass(m, [](HWND w) { return PaintUpDown(w); });
+        case WM_PAINT: return PaintWhole(m, [](HWND w) { return PaintUpDown(w); });
+        case WM_ERASEBKGND: return EraseNothing(m);
         case WM_NCPAINT: return 1;
         case WM_MOUSEMOVE: return OnMouseMove(m, *found.owner, *found, found.position);
         case WM_LBUTTONDOWN: return OnButton(m, *found, 1);

@@ -72,6 +72,11 @@ void ForgetControl(HWND control, const PropNames& names) {
     for (const char* name : {names.index, names.owner, names.previous}) RemovePropA(control, name);
 }
 
+LRESULT EraseNothing(const Msg& m) {
+    SetBkMode(reinterpret_cast<HDC>(m.wp), TRANSPARENT);
+    return 1;
+}
+
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
     std::vector<HWND> children;
     if (!parent) return children;

@@ -11,6 +11,7 @@
 
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_image.h"
+#include "skin/core/gdi_guards.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -74,6 +75,27 @@ LRESULT CALLBACK GuardedProc(HWND window, UINT message, WPARAM wp, LPARAM lp) no
     }
     if (message == WM_NCDESTROY) ForgetControl(window, Names);
     return result;
+}
+
+// ---- Handlers shared by the controls the skin paints whole
+
+// WM_ERASEBKGND: nothing is erased (the paint covers everything); text stays
+// transparent.
+LRESULT EraseNothing(const Msg& m);
+// WM_PAINT: the painter draws and the update region is validated; a control the
+// painter cannot draw (nothing skinned behind it) paints itself instead.
+template <typename Painter>
+LRESULT PaintWhole(const Msg& m, Painter&& paint) {
+    if (!paint(m.window)) return CallPrevious(m);
+    { gdi::PaintScope validate(m.window); }
+    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+}
+// WM_MOVE: what lies behind the control changed, so it repaints, then the
+// message goes on.
+template <typename Painter>
+LRESULT RepaintAndPass(const Msg& m, Painter&& paint) {
+    paint(m.window);
+    return CallPrevious(m);
 }
 
 // ---- Records
