@@ -24,6 +24,10 @@ bool LoadImage(const ImageSource& source, gfx::GfxBitmap& bitmap) {
 COLORREF AverageColour(const ImageSource& image, int samples, int rightMargin, int bottomMargin) {
     gfx::GfxBitmap bitmap;
     LoadImage(image, bitmap);
+    return AverageColourOf(bitmap, samples, rightMargin, bottomMargin);
+}
+
+COLORREF AverageColourOf(gfx::GfxBitmap& bitmap, int samples, int rightMargin, int bottomMargin) {
     const int w = bitmap.IsEmpty() ? 0 : bitmap.GetWidth();
     const int h = bitmap.IsEmpty() ? 0 : bitmap.GetHeight();
     if (w <= 0 || h <= 0 || samples < 1) return 0xFF000000;
@@ -79,7 +83,17 @@ void InitSkin(const SkinInitOptions& o) {
 
     if (hasImage) {
         const ImageSource source{o.imageFile, o.imageData};
-        g.mainColour = o.mainColour ? *o.mainColour : AverageColour(source, 2000);
+        // Bytes kept as they are (modes 2 to 4) are decoded once, here: the average
+        // colour reads that picture and the first render draws it. Decoding the
+        // background JPEG twice was a good part of the program's start.
+        const bool keptAsGiven = o.imageFile.empty() && o.imageMode.value_or(4) >= 2;
+        auto decoded = std::make_shared<gfx::GfxBitmap>();
+        if (keptAsGiven) LoadImage(source, *decoded);
+        if (o.mainColour)
+            g.mainColour = *o.mainColour;
+        else
+            g.mainColour =
+                keptAsGiven ? AverageColourOf(*decoded, 2000) : AverageColour(source, 2000);
         if (accentFromMain) g.accentColour = g.mainColour;
         g.imageMode = o.imageMode ? *o.imageMode : 4;
         std::vector<std::uint8_t> picture;
@@ -94,6 +108,7 @@ void InitSkin(const SkinInitOptions& o) {
         }
         g.skinImage = std::move(picture);
         g.decodedSkinImage.reset();
+        if (keptAsGiven && !decoded->IsEmpty()) g.decodedSkinImage = std::move(decoded);
         ++g.skinImageGeneration;
     } else if (!o.mainColour) {
         g.skinImage.clear();

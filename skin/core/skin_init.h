@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "gfx/gfx_image.h"
+
 namespace skin {
 
 // Accent value that means "the same as the main colour".
@@ -35,6 +37,9 @@ struct ImageSource {
 // in the top byte. Black when the image does not decode or samples < 1.
 COLORREF AverageColour(const ImageSource& image, int samples, int rightMargin = 0,
                        int bottomMargin = 0);
+// The same over a picture already decoded.
+COLORREF AverageColourOf(gfx::GfxBitmap& bitmap, int samples, int rightMargin = 0,
+                         int bottomMargin = 0);
 
 // The picture at its own size with its right edge (direction left out) or left
 // edge (direction 0) and its bottom edge melting into the main colour; PNG bytes.

@@ -105,6 +105,24 @@ TEST_F(SkinInit, ModesZeroAndOneStoreTheFadedPictureAsPng) {
     }
 }
 
+TEST_F(SkinInit, PictureKeptAsGivenIsDecodedOnceForTheColourAndTheRender) {
+    const std::vector<std::uint8_t> png = SolidPng(40, 20, RGB(0, 0, 255));
+    for (std::optional<int> mode : {std::optional<int>(2), std::optional<int>(3),
+                                    std::optional<int>(4), std::optional<int>()}) {
+        SCOPED_TRACE(mode.value_or(-1));
+        skin::State().decodedSkinImage.reset();
+        skin::SkinInitOptions o;
+        o.imageData = png;
+        o.imageMode = mode;
+        skin::InitSkin(o);
+        const std::shared_ptr<gfx::GfxBitmap>& decoded = skin::State().decodedSkinImage;
+        ASSERT_NE(decoded, nullptr) << "the first render would decode the picture again";
+        EXPECT_EQ(static_cast<int>(decoded->GetWidth()), 40);
+        EXPECT_EQ(static_cast<int>(decoded->GetHeight()), 20);
+        EXPECT_EQ(skin::State().mainColour & 0xFFFFFF, RGB(0, 0, 255));
+    }
+}
+
 TEST_F(SkinInit, ReinitialisingRepaintsVisibleSkinnedWindows) {
     HWND w = MainLikeWindow();
     HDC frame = FrameDc(w);
