@@ -3,10 +3,13 @@
 # With a DISPLAY it opens the window there. Without one it uses the project's own
 # headless X server and runs a short demo: darken the display, screenshot the
 # window, click "亮度恢复", print the gamma ramp before and after.
+# `run.sh gallery` starts the control gallery instead (on $DISPLAY when there is
+# one, otherwise on the headless server), saves a screenshot and prints its path.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup.sh"
 . "$root/scripts/env.sh"
+if [ "${1:-}" = gallery ]; then exec bash "$root/scripts/run_gallery.sh"; fi
 bash "$root/scripts/build.sh" --target TovikBrightness
 build="${TOVIK_BUILD_DIR:-$root/build}"
 exe="$build/app/TovikBrightness.exe"
