@@ -24,7 +24,9 @@ wine "$exe" >/dev/null 2>&1 &
 pid=$!
 win="$(wait_window 60)" || { echo "the gallery did not appear" >&2; exit 1; }
 read -r x y < <(window_origin "$win")
-# Paints settle within a moment of the window mapping.
+# The pointer away from the window (no hover look, no tooltip); paints settle
+# within a moment of the window mapping.
+xdotool mousemove 0 0 2>/dev/null || true
 sleep 1
 import -window root -crop 1000x720+"$x"+"$y" +repage "$out/gallery.png"
 echo "screenshot: $out/gallery.png"
