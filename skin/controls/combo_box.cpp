@@ -201,7 +201,9 @@ void PaintCombo(HWND combo, bool hovered, std::optional<bool> focused) {
     if (HasDropButton(combo)) DrawDropButton(g, W, H, IsDropDownList(combo), hovered, accent);
     // Only a drop-down list has no edit field of its own to show the text.
     if (IsDropDownList(combo)) DrawFaceText(g, combo, W, H);
-    canvas.CopyToScreen(Surface::kWindow, true);
+    // Only child cut-outs hold the key colour; without children a plain copy.
+    canvas.CopyToScreen(Surface::kWindow,
+                        FindWindowExA(combo, nullptr, nullptr, nullptr) != nullptr);
 }
 
 }  // namespace skin

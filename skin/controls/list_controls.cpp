@@ -191,31 +191,27 @@ void PaintListFrame(HWND control, std::optional<bool> hovered, std::optional<boo
     const bool isFocused = focused.value_or(found->focused != 0);
     const RECT box = WindowBox(control);
     const RECT client = ClientInWindow(control);
+    // Without a frame the whole surface would be the key colour: nothing shows.
+    if (IsClass(control, "ComboLBox") || !HasBorder(control)) return;
     ControlCanvas canvas(control, box);
     if (!canvas) return;
     gfx::GfxGraphics& g = canvas.graphics();
     const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
-    if (IsClass(control, "ComboLBox") || !HasBorder(control)) {
-        g.Clear(Argb(255, kKeyColour));
-    } else {
-        g.SetClipRectI(0, 0, box.right, box.bottom);
-        g.SetClipRectI(client.left, client.top, client.right - client.left,
-                       client.bottom - client.top, Gdiplus::CombineModeXor);
-        g.Clear(Argb(255, kWhite));
-        g.ResetClip();
-        g.SetClipRectI(client.left, client.top, client.right - client.left,
-                       client.bottom - client.top);
-        g.Clear(Argb(255, kKeyColour));
-        g.ResetClip();
-        const COLORREF accent = State().accentColour;
-        if (isHovered && State().skinnerSwitchB)
-            OutlineRect(g, 1, 1, W - 2, H - 2, Argb(200, accent), 2);
-        else if (isHovered || isFocused)
-            OutlineRect(g, 0, 0, W - 1, H - 1, Argb(200, accent));
-        else
-            OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, kBlack));
-    }
-    canvas.CopyToScreen(Surface::kWindow, true, &client);
+    // The ring white; the client area is left out of the copy below, so it
+    // needs no key colour and the copy need not be a keyed one.
+    g.SetClipRectI(0, 0, box.right, box.bottom);
+    g.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top,
+                   Gdiplus::CombineModeXor);
+    g.Clear(Argb(255, kWhite));
+    g.ResetClip();
+    const COLORREF accent = State().accentColour;
+    if (isHovered && State().skinnerSwitchB)
+        OutlineRect(g, 1, 1, W - 2, H - 2, Argb(200, accent), 2);
+    else if (isHovered || isFocused)
+        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(200, accent));
+    else
+        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, kBlack));
+    canvas.CopyToScreen(Surface::kWindow, false, &client);
 }
 
 }  // namespace skin
