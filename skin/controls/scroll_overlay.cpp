@@ -67,6 +67,13 @@ HWND CreateOverlay(HWND control, bool visible, Bar bar) {
     return overlay;
 }
 
+// The whole bar, or both its arrows, unavailable (Wine reports a bar disabled by
+// EnableScrollBar through its arrows only).
+bool BarDisabled(const SCROLLBARINFO& info) {
+    const auto off = [&](int i) { return (info.rgstate[i] & STATE_SYSTEM_UNAVAILABLE) != 0; };
+    return off(0) || (off(1) && off(5));
+}
+
 struct BarGeometry {
     float W, H;    // overlay size
     float B;       // arrow-button thickness
@@ -198,10 +205,12 @@ void PaintOverlay(HWND control, int part, Bar bar) {
     if (!overlay || !IsWindow(overlay)) return;
     const RECT box = WindowBox(overlay);
     const SCROLLBARINFO info = BarInfo(control, bar);
-    const BarGeometry b{
-        static_cast<float>(box.right),          static_cast<float>(box.bottom),
-        static_cast<float>(info.dxyLineButton), static_cast<float>(info.xyThumbTop),
-        static_cast<float>(info.xyThumbBottom), info.rgstate[0] == STATE_SYSTEM_UNAVAILABLE};
+    // The bar's thickness sizes the buttons and the thumb across: dxyLineButton
+    // is the thumb's length, not a button's size.
+    const int thickness = bar == Bar::kVertical ? box.right : box.bottom;
+    const BarGeometry b{static_cast<float>(box.right),          static_cast<float>(box.bottom),
+                        static_cast<float>(thickness),          static_cast<float>(info.xyThumbTop),
+                        static_cast<float>(info.xyThumbBottom), BarDisabled(info)};
     StoreParts(PartsOf(*state, bar), b, bar);
     ControlCanvas canvas(overlay, box);
     if (!canvas) return;
