@@ -4,10 +4,13 @@
 # headless X server and runs a short demo: darken the display, screenshot the
 # window, click "亮度恢复", screenshot the outcome line, print the gamma ramp
 # before and after.
+# `run.sh gallery` starts the control gallery instead (on $DISPLAY when there is
+# one, otherwise on the headless server), saves a screenshot and prints its path.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup.sh"
 . "$root/scripts/env.sh"
+if [ "${1:-}" = gallery ]; then exec bash "$root/scripts/run_gallery.sh"; fi
 bash "$root/scripts/build.sh" --target TovikBrightness
 build="${TOVIK_BUILD_DIR:-$root/build}"
 exe="$build/app/TovikBrightness.exe"

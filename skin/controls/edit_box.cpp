@@ -1,8 +1,219 @@
-// Not skinned yet: these controls keep their native look.
+// Skinned edit boxes: the per-window pass (edit half), the subclass procedure
+// and the ring painter.
 #include "skin/controls/edit_box.h"
 
-namespace skin {
+#include "skin/controls/combo_box.h"
+#include "skin/controls/control_paint.h"
+#include "skin/controls/scroll_overlay.h"
+#include "skin/core/look.h"
+#include "skin/core/skin_state.h"
+#include "skin/window/skinner_kit.h"
+#include "skin/window/window_table.h"
 
-void SkinEditAndComboChildren(int, HWND) {}
+namespace skin {
+namespace {
+
+void SkinEdit(int index, WindowRecord& r, HWND edit) {
+    if (r.edits.Find(edit)) return;
+    const bool visible = HasStyle(edit, WS_VISIBLE);
+    EditRecord entry;
+    // Overlays first: they read the record through the edit's properties only
+    // when painting, which comes after the subclassing below.
+    if (HasStyle(edit, WS_VSCROLL)) entry.overlays.vertical = CreateVerticalOverlay(edit, visible);
+    if (HasStyle(edit, WS_HSCROLL))
+        entry.overlays.horizontal = CreateHorizontalOverlay(edit, visible);
+    const HWND vertical = entry.overlays.vertical, horizontal = entry.overlays.horizontal;
+    if (AddAndSubclass(index, edit, &WindowRecord::edits, std::move(entry), EditProc) == 0) {
+        // Refused (it carries a skin procedure already): no orphan overlays.
+        for (HWND o : {vertical, horizontal})
+            if (o) DestroyWindow(o);
+        return;
+    }
+    SetIntProp(edit, prop::kTextColour, 0);
+}
+
+// ---- The subclass procedure's handlers.
+
+LRESULT OnReposition(const Msg& m) {
+    const LRESULT result = CallPrevious(m);
+    RepositionOverlays(m.window);
+    return result;
+}
+
+LRESULT OnSetFocus(const Msg& m, EditRecord& e) {
+    e.focused = 1;
+    const LRESULT result = CallPrevious(m);
+    PaintEditFrame(m.window);
+    return result;
+}
+
+LRESULT OnKillFocus(const Msg& m, EditRecord& e) {
+    e.focused = 0;
+    if (IsClass(GetParent(m.window), "ComboBox"))
+        PaintEditFrame(m.window, std::nullopt, false);
+    else
+        InvalidateRect(m.window, nullptr, TRUE);
+    return CallPrevious(m);
+}
+
+// The overlays show the bar as the edit left it: after the edit has acted.
+LRESULT RepaintOverlaysAfter(const Msg& m) {
+    const LRESULT result = CallPrevious(m);
+    RepaintOverlays(m.window);
+    return result;
+}
+
+LRESULT OnPaint(const Msg& m) {
+    PaintEditFrame(m.window);
+    return CallPrevious(m);
+}
+
+// The update region in wParam belongs to the system (or is 1, the whole
+// frame): it is handed on untouched, and the ring goes over what the default
+// painting drew.
+LRESULT OnNcPaint(const Msg& m) {
+    CallPrevious(m);
+    PaintEditFrame(m.window);
+    RepaintOverlays(m.window);
+    return 0;
+}
+
+// Tracks the mouse leaving the bars so that a highlighted part goes plain.
+LRESULT OnNcMouseMove(const Msg& m) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE | TME_NONCLIENT, m.window, 0};
+    TrackMouseEvent(&tme);
+    if (HasStyle(m.window, WS_VSCROLL))
+        PaintVerticalOverlay(m.window, HitTestVertical(m.window, m.lp));
+    if (HasStyle(m.window, WS_HSCROLL))
+        PaintHorizontalOverlay(m.window, HitTestHorizontal(m.window, m.lp));
+    return CallPrevious(m);
+}
+
+LRESULT OnNcLButtonDown(const Msg& m) {
+    RepaintOverlays(m.window);
+    return RepaintOverlaysAfter(m);  // the bar's own tracking loop has ended here
+}
+
+LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, EditRecord& e, int position) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m.window, 0};
+    TrackMouseEvent(&tme);
+    if (owner.hover.MovedOver(position, kHoverEdit, GetParent(m.window))) {
+        e.hovered = 1;
+        PaintEditFrame(m.window, std::nullopt, true);
+    }
+    if (e.buttonHeld) {
+        if (!HasStyle(m.window, WS_VSCROLL) && !HasStyle(m.window, WS_HSCROLL))
+            InvalidateRect(m.window, nullptr, TRUE);
+        RepaintOverlays(m.window);
+    }
+    return CallPrevious(m);
+}
+
+LRESULT OnButton(const Msg& m, EditRecord& e, int held) {
+    e.buttonHeld = held;
+    return CallPrevious(m);
+}
+
+// A press ended by a lost capture (a dialog, Alt+Tab) ends like a release.
+LRESULT OnCaptureChanged(const Msg& m, EditRecord& e) {
+    if (reinterpret_cast<HWND>(m.lp) != m.window) e.buttonHeld = 0;
+    return CallPrevious(m);
+}
+
+LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, EditRecord& e) {
+    owner.hover.Left();
+    e.hovered = 0;
+    PaintEditFrame(m.window, std::nullopt, false);
+    return CallPrevious(m);
+}
+
+LRESULT OnNcMouseLeave(const Msg& m) {
+    RepaintOverlays(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT OnDestroy(const Msg& m) {
+    DestroyOverlays(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT Dispatch(const Msg& m) {
+    const Bound<EditRecord> found = FindRecord(m.window, &WindowRecord::edits);
+    if (!found) return CallPrevious(m);
+    EditRecord& e = *found;
+    WindowRecord& owner = *found.owner;
+    switch (m.message) {
+        case WM_MOVE:
+        case WM_SHOWWINDOW:
+        case WM_GETMINMAXINFO:
+        case WM_WINDOWPOSCHANGED: return OnReposition(m);
+        case WM_SETFOCUS: return OnSetFocus(m, e);
+        case WM_KILLFOCUS: return OnKillFocus(m, e);
+        case WM_SETTEXT: return RepaintOverlaysAfter(m);
+        case WM_PAINT: return OnPaint(m);
+        case WM_NCPAINT: return OnNcPaint(m);
+        case WM_NCMOUSEMOVE: return OnNcMouseMove(m);
+        case WM_NCLBUTTONDOWN: return OnNcLButtonDown(m);
+        case WM_KEYDOWN: return RepaintOverlaysAfter(m);
+        case WM_HSCROLL:
+        case WM_VSCROLL: return RepaintOverlaysAfter(m);
+        case WM_MOUSEMOVE: return OnMouseMove(m, owner, e, found.position);
+        case WM_LBUTTONDOWN: return OnButton(m, e, 1);
+        case WM_LBUTTONUP: return OnButton(m, e, 0);
+        case WM_CAPTURECHANGED: return OnCaptureChanged(m, e);
+        case WM_MOUSEWHEEL: return RepaintOverlaysAfter(m);
+        case WM_MOUSELEAVE: return OnMouseLeave(m, owner, e);
+        case WM_NCMOUSELEAVE: return OnNcMouseLeave(m);
+        case WM_DESTROY: return OnDestroy(m);
+        default: return CallPrevious(m);
+    }
+}
+
+}  // namespace
+
+void SkinEditAndComboChildren(int index, HWND parent) {
+    if (!State().controlBackground) return;
+    WindowRecord* r = Table().At(index);
+    if (!r) return;
+    for (HWND edit : ChildrenOfClass(parent, "Edit")) {
+        // A nested message may have moved the table; fetch the record again.
+        if (WindowRecord* now = Table().At(index)) SkinEdit(index, *now, edit);
+    }
+    SkinComboChildren(index, parent);
+}
+
+LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProc<Dispatch>(edit, message, wParam, lParam);
+}
+
+void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hovered) {
+    const Bound<EditRecord> found = FindRecord(edit, &WindowRecord::edits);
+    if (!found) return;
+    const bool isFocused = focused.value_or(found->focused != 0);
+    const bool isHovered = hovered.value_or(found->hovered != 0);
+    const RECT box = WindowBox(edit);
+    const RECT client = ClientInWindow(edit);
+    ControlCanvas canvas(edit, box);
+    if (!canvas) return;
+    gfx::GfxGraphics& g = canvas.graphics();
+    const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
+    // Only the ring between the window and client edges is drawn.
+    g.SetClipRectI(0, 0, box.right, box.bottom);
+    g.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top,
+                   Gdiplus::CombineModeXor);
+    g.Clear(Argb(255, kWhite));
+    const COLORREF accent = State().accentColour;
+    if (isHovered) {
+        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(60, kWhite));
+        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, accent));
+        OutlineRect(g, 1, 1, W - 3, H - 3, Argb(180, accent));
+    } else if (isFocused) {
+        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(180, accent));
+    } else {
+        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(80, kBlack));
+    }
+    g.ResetClip();
+    canvas.CopyToScreen(Surface::kWindow, false, &client);
+}
 
 }  // namespace skin

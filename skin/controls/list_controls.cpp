@@ -1,8 +1,217 @@
-// Not skinned yet: these controls keep their native look.
+// Skinned list-type controls: the pass over the six classes, the shared
+// subclass procedure and the frame painter.
 #include "skin/controls/list_controls.h"
 
-namespace skin {
+#include <commctrl.h>
 
-void SkinListChildren(int, HWND) {}
+#include "skin/controls/control_paint.h"
+#include "skin/controls/scroll_overlay.h"
+#include "skin/core/look.h"
+#include "skin/core/skin_state.h"
+#include "skin/window/skinner_kit.h"
+#include "skin/window/window_table.h"
+
+namespace skin {
+namespace {
+
+enum class Bars { kNone, kBoth };
+
+void SkinList(int index, HWND control, Bars bars) {
+    WindowRecord* r = Table().At(index);
+    if (!r || !control || r->listTypes.Find(control)) return;
+    ListRecord entry;
+    if (bars == Bars::kBoth) {
+        entry.overlays.vertical =
+            CreateVerticalOverlay(control, HasStyle(control, WS_VSCROLL | WS_VISIBLE));
+        entry.overlays.horizontal =
+            CreateHorizontalOverlay(control, HasStyle(control, WS_HSCROLL | WS_VISIBLE));
+    }
+    const HWND vertical = entry.overlays.vertical, horizontal = entry.overlays.horizontal;
+    if (AddAndSubclass(index, control, &WindowRecord::listTypes, std::move(entry), ListProc) == 0)
+        for (HWND o : {vertical, horizontal})
+            if (o) DestroyWindow(o);
+}
+
+bool HasBorder(HWND control) {
+    const auto ex = static_cast<unsigned long>(GetWindowLongA(control, GWL_EXSTYLE));
+    return HasStyle(control, WS_BORDER) || (ex & WS_EX_WINDOWEDGE) || (ex & WS_EX_CLIENTEDGE) ||
+           (ex & WS_EX_DLGMODALFRAME) || HasFlag(ex, 0x188);
+}
+
+// ---- The subclass procedure's handlers.
+
+LRESULT OnReposition(const Msg& m) {
+    const LRESULT result = CallPrevious(m);
+    RepositionOverlays(m.window);
+    return result;
+}
+
+LRESULT OnFocus(const Msg& m, ListRecord& l, int focused) {
+    l.focused = focused;
+    PaintListFrame(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT OnPaint(const Msg& m) {
+    PaintListFrame(m.window);
+    return CallPrevious(m);
+}
+
+// The default non-client painting first (with the system's region, untouched),
+// then the ring and the bars over it.
+LRESULT OnNcPaint(const Msg& m) {
+    CallPrevious(m);
+    PaintListFrame(m.window);
+    RepaintOverlays(m.window);
+    return 0;
+}
+
+// Tracks the mouse leaving the bars so that a highlighted part goes plain.
+LRESULT OnNcMouseMove(const Msg& m) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE | TME_NONCLIENT, m.window, 0};
+    TrackMouseEvent(&tme);
+    if (m.wp == HTVSCROLL && HasStyle(m.window, WS_VSCROLL))
+        PaintVerticalOverlay(m.window, HitTestVertical(m.window, m.lp));
+    if (m.wp == HTHSCROLL && HasStyle(m.window, WS_HSCROLL))
+        PaintHorizontalOverlay(m.window, HitTestHorizontal(m.window, m.lp));
+    return CallPrevious(m);
+}
+
+LRESULT OnNcLButtonDown(const Msg& m) {
+    if (m.wp == HTVSCROLL && HasStyle(m.window, WS_VSCROLL))
+        PaintVerticalOverlay(m.window, kPartNone);
+    if (m.wp == HTHSCROLL && HasStyle(m.window, WS_HSCROLL))
+        PaintHorizontalOverlay(m.window, kPartNone);
+    const LRESULT result = CallPrevious(m);  // the bar's tracking loop runs in here
+    if (IsWindow(m.window)) RepaintOverlays(m.window);
+    return result;
+}
+
+bool IsArrowKey(WPARAM key) { return key >= VK_LEFT && key <= VK_DOWN; }
+
+// The overlays show the bars as the control left them: after it has acted.
+LRESULT RepaintOverlaysAfter(const Msg& m) {
+    const LRESULT result = CallPrevious(m);
+    if (IsWindow(m.window)) RepaintOverlays(m.window);
+    return result;
+}
+
+LRESULT OnKeyDown(const Msg& m, ListRecord& l) {
+    if (!IsArrowKey(m.wp)) return CallPrevious(m);
+    l.keyHeld = 1;
+    return RepaintOverlaysAfter(m);
+}
+
+LRESULT OnKeyUp(const Msg& m, ListRecord& l) {
+    l.keyHeld = 0;
+    return CallPrevious(m);
+}
+
+LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, ListRecord& l, int position) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m.window, 0};
+    TrackMouseEvent(&tme);
+    if (owner.hover.MovedOver(position, kHoverList, GetParent(m.window))) {
+        l.hovered = 1;
+        PaintListFrame(m.window, true);
+    }
+    return CallPrevious(m);
+}
+
+LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, ListRecord& l) {
+    owner.hover.Left();
+    l.hovered = 0;
+    PaintListFrame(m.window, false);
+    return CallPrevious(m);
+}
+
+LRESULT OnNcMouseLeave(const Msg& m) {
+    RepaintOverlays(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT OnDestroy(const Msg& m) {
+    DestroyOverlays(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT Dispatch(const Msg& m) {
+    const Bound<ListRecord> found = FindRecord(m.window, &WindowRecord::listTypes);
+    if (!found) return CallPrevious(m);
+    ListRecord& l = *found;
+    WindowRecord& owner = *found.owner;
+    switch (m.message) {
+        case WM_MOVE:
+        case WM_SHOWWINDOW:
+        case WM_GETMINMAXINFO:
+        case WM_WINDOWPOSCHANGED: return OnReposition(m);
+        case WM_SETFOCUS: return OnFocus(m, l, 1);
+        case WM_KILLFOCUS: return OnFocus(m, l, 0);
+        case WM_PAINT: return OnPaint(m);
+        case WM_NCPAINT: return OnNcPaint(m);
+        case WM_NCMOUSEMOVE: return OnNcMouseMove(m);
+        case WM_NCLBUTTONDOWN: return OnNcLButtonDown(m);
+        case WM_KEYDOWN: return OnKeyDown(m, l);
+        case WM_KEYUP: return OnKeyUp(m, l);
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+        case WM_MOUSEWHEEL: return RepaintOverlaysAfter(m);
+        case WM_MOUSEMOVE: return OnMouseMove(m, owner, l, found.position);
+        case WM_MOUSELEAVE: return OnMouseLeave(m, owner, l);
+        case WM_NCMOUSELEAVE: return OnNcMouseLeave(m);
+        case WM_DESTROY: return OnDestroy(m);
+        default: return CallPrevious(m);
+    }
+}
+
+}  // namespace
+
+void SkinListChildren(int index, HWND parent) {
+    if (!State().controlBackground) return;
+    for (HWND c : ChildrenOfClass(parent, "ListBox")) SkinList(index, c, Bars::kBoth);
+    for (HWND combo : ChildrenOfClass(parent, "ComboBox")) {
+        HWND list = FindWindowExA(combo, nullptr, "ComboLBox", nullptr);
+        if (list && !HasStyle(list, LBS_OWNERDRAWFIXED)) SkinList(index, list, Bars::kNone);
+    }
+    // For a list view 0x10 is "sort ascending"; its owner-drawn style is its own bit.
+    for (HWND c : ChildrenOfClass(parent, WC_LISTVIEWA))
+        if (!HasStyle(c, LVS_OWNERDRAWFIXED)) SkinList(index, c, Bars::kBoth);
+    for (HWND c : ChildrenOfClass(parent, WC_TREEVIEWA)) SkinList(index, c, Bars::kBoth);
+    for (HWND c : ChildrenOfClass(parent, WC_IPADDRESSA)) SkinList(index, c, Bars::kNone);
+    for (HWND c : ChildrenOfClass(parent, DATETIMEPICK_CLASSA)) SkinList(index, c, Bars::kNone);
+}
+
+LRESULT CALLBACK ListProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProc<Dispatch>(control, message, wParam, lParam);
+}
+
+void PaintListFrame(HWND control, std::optional<bool> hovered, std::optional<bool> focused) {
+    const Bound<ListRecord> found = FindRecord(control, &WindowRecord::listTypes);
+    if (!found) return;
+    const bool isHovered = hovered.value_or(found->hovered != 0);
+    const bool isFocused = focused.value_or(found->focused != 0);
+    const RECT box = WindowBox(control);
+    const RECT client = ClientInWindow(control);
+    // Without a frame the whole surface would be the key colour: nothing shows.
+    if (IsClass(control, "ComboLBox") || !HasBorder(control)) return;
+    ControlCanvas canvas(control, box);
+    if (!canvas) return;
+    gfx::GfxGraphics& g = canvas.graphics();
+    const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
+    // The ring white; the client area is left out of the copy below, so it
+    // needs no key colour and the copy need not be a keyed one.
+    g.SetClipRectI(0, 0, box.right, box.bottom);
+    g.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top,
+                   Gdiplus::CombineModeXor);
+    g.Clear(Argb(255, kWhite));
+    g.ResetClip();
+    const COLORREF accent = State().accentColour;
+    if (isHovered && State().skinnerSwitchB)
+        OutlineRect(g, 1, 1, W - 2, H - 2, Argb(200, accent), 2);
+    else if (isHovered || isFocused)
+        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(200, accent));
+    else
+        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, kBlack));
+    canvas.CopyToScreen(Surface::kWindow, false, &client);
+}
 
 }  // namespace skin

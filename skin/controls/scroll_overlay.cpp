@@ -1,0 +1,351 @@
+// Skinned scroll bars over the native ones: creation, the overlay procedure,
+// the vertical and horizontal painters, the hit-test and re-positioning.
+#include "skin/controls/scroll_overlay.h"
+
+#include "skin/controls/control_paint.h"
+#include "skin/core/gdi_guards.h"
+#include "skin/core/look.h"
+#include "skin/core/skin_state.h"
+#include "skin/window/skinner_kit.h"
+#include "skin/window/window_table.h"
+
+namespace skin {
+namespace {
+
+namespace gp = Gdiplus;
+
+enum class Bar { kVertical, kHorizontal };
+
+LONG BarObject(Bar bar) { return bar == Bar::kVertical ? OBJID_VSCROLL : OBJID_HSCROLL; }
+DWORD BarStyle(Bar bar) { return bar == Bar::kVertical ? WS_VSCROLL : WS_HSCROLL; }
+
+HWND& OverlayOf(OverlayState& s, Bar bar) {
+    return bar == Bar::kVertical ? s.vertical : s.horizontal;
+}
+OverlayParts& PartsOf(OverlayState& s, Bar bar) {
+    return bar == Bar::kVertical ? s.verticalParts : s.horizontalParts;
+}
+
+SCROLLBARINFO BarInfo(HWND control, Bar bar) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetScrollBarInfo(control, BarObject(bar), &info)) info = {};
+    return info;
+}
+
+// The bar's screen rectangle in the client coordinates of the overlay's parent.
+RECT BarInParent(HWND control, HWND parent, Bar bar) {
+    RECT r = BarInfo(control, bar).rcScrollBar;
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+HWND CreateOverlay(HWND control, bool visible, Bar bar) {
+    HWND parent = GetParent(control);
+    if (!control || !parent) return nullptr;
+    // Clips its siblings so that nothing the neighbours draw lands on it.
+    DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_CHILD | WS_DISABLED;
+    RECT place{0, 0, 10, 10};
+    if (visible) {
+        style |= WS_VISIBLE;
+        place = BarInParent(control, parent, bar);
+    }
+    const int w = place.right - place.left, h = place.bottom - place.top;
+    HWND overlay = CreateWindowExA(0, "Static", "", style, place.left, place.top, w, h, parent,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!overlay) return nullptr;
+    SetIntProp(overlay, prop::kOverlayTarget, reinterpret_cast<std::intptr_t>(control));
+    RegisterSkinProcedure(OverlayProc);
+    const LONG_PTR old =
+        SetWindowLongPtrA(overlay, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OverlayProc));
+    SetIntProp(overlay, prop::kPrevProc, old);
+    SetWindowPos(overlay, HWND_TOP, place.left, place.top, w, h, SWP_NOACTIVATE);
+    // The control's own frame and bar painting must not cover the overlay.
+    const LONG_PTR controlStyle = GetWindowLongPtrA(control, GWL_STYLE);
+    if (!(controlStyle & WS_CLIPSIBLINGS))
+        SetWindowLongPtrA(control, GWL_STYLE, controlStyle | WS_CLIPSIBLINGS);
+    return overlay;
+}
+
+// The whole bar, or both its arrows, unavailable (Wine reports a bar disabled by
+// EnableScrollBar through its arrows only).
+bool BarDisabled(const SCROLLBARINFO& info) {
+    const auto off = [&](int i) { return (info.rgstate[i] & STATE_SYSTEM_UNAVAILABLE) != 0; };
+    return off(0) || (off(1) && off(5));
+}
+
+struct BarGeometry {
+    float W, H;    // overlay size
+    float B;       // arrow-button thickness
+    float T, end;  // thumb start and end along the bar
+    bool disabled;
+};
+
+void StoreParts(OverlayParts& parts, const BarGeometry& b, Bar bar) {
+    const int W = static_cast<int>(b.W), H = static_cast<int>(b.H), B = static_cast<int>(b.B);
+    const int T = static_cast<int>(b.T), end = static_cast<int>(b.end);
+    if (bar == Bar::kVertical) {
+        parts.firstButton = {1, 1, W - 2, 17};
+        parts.secondButton = {1, H - 17, W - 2, H - 1};
+        parts.thumb = {1, T, B + 1, end};
+    } else {
+        parts.firstButton = {1, 1, 17, H - 2};
+        parts.secondButton = {W - 17, 1, W - 4, H - 1};
+        parts.thumb = {T, 1, end, B + 1};
+    }
+}
+
+// One arrow button: rounded outline, highlight when hot, inner light line, arrow.
+struct ButtonShape {
+    float x, y, w, h;      // outline
+    float ix, iy, iw, ih;  // inner highlight
+    gp::PointF from, to;   // highlight gradient
+    Arrow arrow;
+    int arrowX, arrowY;
+};
+
+void DrawButton(gfx::GfxGraphics& g, const ButtonShape& s, bool hot, COLORREF accent) {
+    const gfx::GfxPath outline = RoundPath(s.x, s.y, s.w, s.h, 5);
+    if (hot) FillLinear(g, outline, s.from, s.to, Argb(100, kWhite), Argb(150, accent));
+    Outline(g, outline, Argb(60, kBlack));
+    Outline(g, RoundPath(s.ix, s.iy, s.iw, s.ih, 3), Argb(150, kWhite));
+    DrawArrow(g, s.arrow, s.arrowX, s.arrowY);
+}
+
+void DrawThumb(gfx::GfxGraphics& g, const gfx::GfxPath& thumb, gp::PointF from, gp::PointF to,
+               bool hot, COLORREF accent) {
+    if (hot) FillSolid(g, thumb, Argb(180, kWhite));
+    FillLinear(g, thumb, from, to, Argb(150, kWhite), Argb(150, accent));
+    FillLinear(g, thumb, from, to, Argb(0, kWhite), Argb(150, kWhite));
+    Outline(g, thumb, Argb(100, kBlack));
+}
+
+void DrawVertical(gfx::GfxGraphics& g, const BarGeometry& b, int part, COLORREF accent) {
+    const float W = b.W, H = b.H, B = b.B, T = b.T, L = b.end - b.T;
+    FillLinear(g, RectPath(0, 0, W, H), {0, 0}, {W, 0}, Argb(40, accent), Argb(255, kWhite));
+    if (!b.disabled)
+        DrawThumb(g, RoundPath((W - B) / 2 + 1, T, B - 3, L - 1, 5), {1, T}, {B - 2, T},
+                  part == kPartThumb, accent);
+    const SIZE up = ArrowSize(Arrow::kUp), down = ArrowSize(Arrow::kDown);
+    DrawButton(g,
+               {1,
+                1,
+                B - 3,
+                15,
+                2,
+                2,
+                B - 5,
+                12,
+                {1, 1},
+                {B - 2, 1},
+                Arrow::kUp,
+                static_cast<int>((B - up.cx) / 2),
+                static_cast<int>((15 - up.cy) / 2.0f + 2)},
+               part == kPartFirst && !b.disabled, accent);
+    DrawButton(g,
+               {1,
+                H - 17,
+                B - 3,
+                15,
+                2,
+                H - 15,
+                B - 5,
+                12,
+                {1, H - 17},
+                {B - 2, H - 17},
+                Arrow::kDown,
+                static_cast<int>((B - down.cx) / 2),
+                static_cast<int>((H - 15) + (15 - down.cy) / 2.0f)},
+               part == kPartSecond && !b.disabled, accent);
+}
+
+void DrawHorizontal(gfx::GfxGraphics& g, const BarGeometry& b, int part, COLORREF accent) {
+    const float W = b.W, H = b.H, B = b.B, T = b.T, L = b.end - b.T;
+    FillLinear(g, RectPath(0, 0, W, H), {0, 0}, {0, H}, Argb(40, accent), Argb(255, kWhite));
+    if (!b.disabled)
+        DrawThumb(g, RoundPath(T, (H - B) / 2 + 1, L - 1, B - 3, 5), {T, 1}, {T, B - 2},
+                  part == kPartThumb, accent);
+    const SIZE left = ArrowSize(Arrow::kLeft), right = ArrowSize(Arrow::kRight);
+    DrawButton(g,
+               {1,
+                1,
+                15,
+                B - 3,
+                2,
+                2,
+                12,
+                B - 5,
+                {1, 1},
+                {1, B - 2},
+                Arrow::kLeft,
+                static_cast<int>((15 - left.cx) / 2.0f + 2),
+                static_cast<int>((B - left.cy) / 2)},
+               part == kPartFirst && !b.disabled, accent);
+    DrawButton(g,
+               {W - 17,
+                1,
+                15,
+                B - 3,
+                W - 15,
+                2,
+                12,
+                B - 5,
+                {W - 17, 1},
+                {W - 17, B - 2},
+                Arrow::kRight,
+                static_cast<int>((W - 17) + (15 - right.cx) / 2.0f),
+                static_cast<int>((B - right.cy) / 2)},
+               part == kPartSecond && !b.disabled, accent);
+}
+
+void PaintOverlay(HWND control, int part, Bar bar) {
+    OverlayState* state = OverlaysOf(control);
+    if (!state) return;
+    HWND overlay = OverlayOf(*state, bar);
+    if (!overlay || !IsWindow(overlay)) return;
+    const RECT box = WindowBox(overlay);
+    const SCROLLBARINFO info = BarInfo(control, bar);
+    // The bar's thickness sizes the buttons and the thumb across: dxyLineButton
+    // is the thumb's length, not a button's size.
+    const int thickness = bar == Bar::kVertical ? box.right : box.bottom;
+    const BarGeometry b{static_cast<float>(box.right),          static_cast<float>(box.bottom),
+                        static_cast<float>(thickness),          static_cast<float>(info.xyThumbTop),
+                        static_cast<float>(info.xyThumbBottom), BarDisabled(info)};
+    StoreParts(PartsOf(*state, bar), b, bar);
+    ControlCanvas canvas(overlay, box);
+    if (!canvas) return;
+    const COLORREF accent = State().accentColour;
+    if (bar == Bar::kVertical)
+        DrawVertical(canvas.graphics(), b, part, accent);
+    else
+        DrawHorizontal(canvas.graphics(), b, part, accent);
+    canvas.CopyToScreen(Surface::kClient);
+}
+
+bool Inside(const RECT& r, int x, int y) {
+    return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
+}
+
+int HitTest(HWND control, LPARAM screenPoint, Bar bar) {
+    OverlayState* state = OverlaysOf(control);
+    if (!state || !OverlayOf(*state, bar)) return kPartNone;
+    RECT o{};
+    GetWindowRect(OverlayOf(*state, bar), &o);
+    const int x = MouseX(screenPoint) - o.left, y = MouseY(screenPoint) - o.top;
+    const OverlayParts& p = PartsOf(*state, bar);
+    if (Inside(p.firstButton, x, y)) return kPartFirst;
+    if (Inside(p.secondButton, x, y)) return kPartSecond;
+    if (Inside(p.thumb, x, y)) return kPartThumb;
+    return kPartNone;
+}
+
+void Reposition(HWND control, HWND overlay, Bar bar) {
+    if (!overlay || !IsWindow(overlay)) return;
+    HWND parent = GetParent(control);
+    // A re-parented control takes its overlays along.
+    if (parent && GetParent(overlay) != parent) SetParent(overlay, parent);
+    const bool shown = HasStyle(control, BarStyle(bar) | WS_VISIBLE);
+    ShowWindow(overlay, shown ? SW_SHOWNA : SW_HIDE);
+    const RECT r = BarInParent(control, parent, bar);
+    SetWindowPos(overlay, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOACTIVATE);
+}
+
+// The overlay is going away: its control's record must not keep the handle.
+void ForgetOverlay(HWND overlay) {
+    HWND control = reinterpret_cast<HWND>(GetIntProp(overlay, prop::kOverlayTarget));
+    if (OverlayState* state = OverlaysOf(control)) {
+        if (state->vertical == overlay) state->vertical = nullptr;
+        if (state->horizontal == overlay) state->horizontal = nullptr;
+    }
+}
+
+LRESULT OnOverlayPaint(const Msg& m) {
+    HWND control = reinterpret_cast<HWND>(GetIntProp(m.window, prop::kOverlayTarget));
+    {
+        gdi::PaintScope paint(m.window);
+        OverlayState* state = OverlaysOf(control);
+        if (state && state->vertical == m.window)
+            PaintVerticalOverlay(control, kPartNone);
+        else if (state && state->horizontal == m.window)
+            PaintHorizontalOverlay(control, kPartNone);
+    }
+    return DefWindowProcA(m.window, m.message, m.wp, m.lp);
+}
+
+LRESULT OnOverlayNcDestroy(const Msg& m) {
+    ForgetOverlay(m.window);
+    RemovePropA(m.window, prop::kOverlayTarget);
+    return CallPrevious(m);
+}
+
+LRESULT OverlayDispatch(const Msg& m) {
+    switch (m.message) {
+        case WM_PAINT: return OnOverlayPaint(m);
+        case WM_NCDESTROY: return OnOverlayNcDestroy(m);
+        default: return CallPrevious(m);
+    }
+}
+
+}  // namespace
+
+OverlayState* OverlaysOf(HWND control) {
+    if (!control) return nullptr;
+    if (IsClass(control, "Edit")) {
+        if (auto found = FindRecord(control, &WindowRecord::edits)) return &found->overlays;
+        return nullptr;
+    }
+    if (auto found = FindRecord(control, &WindowRecord::listTypes)) return &found->overlays;
+    return nullptr;
+}
+
+HWND CreateVerticalOverlay(HWND control, bool visible) {
+    return CreateOverlay(control, visible, Bar::kVertical);
+}
+
+HWND CreateHorizontalOverlay(HWND control, bool visible) {
+    return CreateOverlay(control, visible, Bar::kHorizontal);
+}
+
+void PaintVerticalOverlay(HWND control, int part) { PaintOverlay(control, part, Bar::kVertical); }
+
+void PaintHorizontalOverlay(HWND control, int part) {
+    PaintOverlay(control, part, Bar::kHorizontal);
+}
+
+void RepaintOverlays(HWND control) {
+    if (HasStyle(control, WS_VSCROLL)) PaintVerticalOverlay(control, kPartNone);
+    if (HasStyle(control, WS_HSCROLL)) PaintHorizontalOverlay(control, kPartNone);
+}
+
+int HitTestVertical(HWND control, LPARAM screenPoint) {
+    return HitTest(control, screenPoint, Bar::kVertical);
+}
+
+int HitTestHorizontal(HWND control, LPARAM screenPoint) {
+    return HitTest(control, screenPoint, Bar::kHorizontal);
+}
+
+void RepositionOverlays(HWND control) {
+    OverlayState* state = OverlaysOf(control);
+    if (!state) return;
+    // Copies: a move can send messages that change the record.
+    const HWND vertical = state->vertical, horizontal = state->horizontal;
+    Reposition(control, vertical, Bar::kVertical);
+    Reposition(control, horizontal, Bar::kHorizontal);
+}
+
+void DestroyOverlays(HWND control) {
+    OverlayState* state = OverlaysOf(control);
+    if (!state) return;
+    const HWND vertical = state->vertical, horizontal = state->horizontal;
+    state->vertical = state->horizontal = nullptr;
+    for (HWND overlay : {vertical, horizontal})
+        if (overlay && IsWindow(overlay)) DestroyWindow(overlay);
+}
+
+LRESULT CALLBACK OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProc<OverlayDispatch>(overlay, message, wParam, lParam);
+}
+
+}  // namespace skin

@@ -1,0 +1,46 @@
+// Skinned pictures of a control's native scroll bars: a small disabled child of
+// the control's parent laid exactly over each bar. The control keeps scrolling
+// natively (clicks fall through the disabled overlay onto the real bar); the
+// overlay only paints the bar's live state in the skin's style.
+#pragma once
+#include <windows.h>
+
+#include "skin/window/control_records.h"
+
+namespace skin {
+
+// The part of a bar under the mouse, as the painters highlight it.
+enum ScrollPart : int { kPartNone = 0, kPartThumb = 1, kPartFirst = 3, kPartSecond = 4 };
+
+// Creates the overlay of the control's vertical (horizontal) bar. Visible: laid
+// over the bar now; otherwise a hidden 10 x 10 window at (0, 0) that
+// RepositionOverlays later shows. The caller keeps the handle in its record.
+HWND CreateVerticalOverlay(HWND control, bool visible);
+HWND CreateHorizontalOverlay(HWND control, bool visible);
+
+// Repaints the overlay of that bar with `part` highlighted; nothing when the
+// control's record holds no such overlay.
+void PaintVerticalOverlay(HWND control, int part);
+void PaintHorizontalOverlay(HWND control, int part);
+// Repaints each overlay plain whose bar the control's style shows.
+void RepaintOverlays(HWND control);
+
+// The part under a non-client mouse message's screen point (signed), by the
+// rectangles the last paint stored; kPartNone before the first paint.
+int HitTestVertical(HWND control, LPARAM screenPoint);
+int HitTestHorizontal(HWND control, LPARAM screenPoint);
+
+// Shows or hides each overlay as the control's style has its bar, and lays it
+// over the bar where the bar is now (under the control's current parent).
+void RepositionOverlays(HWND control);
+
+// Destroys the control's overlays (the control is going away).
+void DestroyOverlays(HWND control);
+
+// The overlay state in the record of an edit or list-type control, or null.
+OverlayState* OverlaysOf(HWND control);
+
+// The overlay window procedure.
+LRESULT CALLBACK OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace skin
