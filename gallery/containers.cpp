@@ -193,9 +193,9 @@ void AddToolbar(Layout& layout) {
 
 void AddComposed(Layout& layout) {
     HWND status = layout.Add("状态栏", STATUSCLASSNAMEA, "",
-                             CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 300, 22);
+                             CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 230, 22);
     if (status) {
-        const int parts[] = {90, 200, -1};
+        const int parts[] = {60, 170, -1};
         SendMessageA(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
         const char* texts[] = {"就绪", "第 1 行，第 1 列", "皮肤"};
         for (int i = 0; i < 3; ++i)
@@ -214,7 +214,7 @@ void AddComposed(Layout& layout) {
     }
     LoadLibraryA("riched20.dll");
     HWND rich = layout.Add("多格式编辑框", "RichEdit20A", "多格式编辑框：皮肤从文字后面透出来。",
-                           ES_MULTILINE | WS_VSCROLL, 300, 56);
+                           ES_MULTILINE | WS_VSCROLL, 230, 56);
     if (rich) SendMessageA(rich, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_BTNFACE));
 }
 
@@ -272,11 +272,10 @@ void WriteLayout(HWND window) {
 void AddContainers(Layout& layout) {
     GalleryWindow() = layout.window();
     AddGroupBoxes(layout);
+    AddComposed(layout);
     layout.NextColumn();
     AddTabControls(layout);
     AddToolbar(layout);
-    layout.NextColumn();
-    AddComposed(layout);
 }
 
 void SkinContainers(HWND window) {

@@ -13,7 +13,7 @@ namespace gallery {
 namespace {
 
 constexpr char kWindowClass[] = "TovikSkinGallery";
-constexpr int kWidth = 1000, kHeight = 720;
+constexpr int kWidth = 1260, kHeight = 720;
 constexpr int kTop = 36, kLeft = 12, kLabelHeight = 16, kGap = 8, kBottomReserve = 34;
 
 std::string& ReportFile() {
