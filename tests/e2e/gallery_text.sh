@@ -90,7 +90,8 @@ differ "$work/face-before.png" "$work/face-after.png" || fail "the face did not 
 
 echo "== closing through the skinned close button"
 # The close button is the last of minimise, maximise and close at the caption's right.
-move 981 10
+eval "$(xdotool getwindowgeometry --shell "$win")"  # WIDTH
+move $((WIDTH - 19)) 10
 xdotool click 1
 for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the gallery did not close"; }
