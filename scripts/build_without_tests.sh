@@ -27,4 +27,3 @@ fi
 exe="$work/build/app/TovikBrightness.exe"
 [ -s "$exe" ] || fail "no $exe"
 echo "built $(basename "$exe") ($(stat -c %s "$exe") bytes) with BUILD_TESTING=OFF"
-echo "1 passed, 0 failed"
