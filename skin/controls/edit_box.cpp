@@ -34,12 +34,6 @@ void SkinEdit(int index, WindowRecord& r, HWND edit) {
 
 // ---- The subclass procedure's handlers.
 
-LRESULT OnReposition(const Msg& m) {
-    const LRESULT result = CallPrevious(m);
-    RepositionOverlays(m.window);
-    return result;
-}
-
 LRESULT OnSetFocus(const Msg& m, EditRecord& e) {
     e.focused = 1;
     const LRESULT result = CallPrevious(m);
@@ -57,12 +51,6 @@ LRESULT OnKillFocus(const Msg& m, EditRecord& e) {
 }
 
 // The overlays show the bar as the edit left it: after the edit has acted.
-LRESULT RepaintOverlaysAfter(const Msg& m) {
-    const LRESULT result = CallPrevious(m);
-    RepaintOverlays(m.window);
-    return result;
-}
-
 LRESULT OnPaint(const Msg& m) {
     PaintEditFrame(m.window);
     return CallPrevious(m);
@@ -127,16 +115,6 @@ LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, EditRecord& e) {
     return CallPrevious(m);
 }
 
-LRESULT OnNcMouseLeave(const Msg& m) {
-    RepaintOverlays(m.window);
-    return CallPrevious(m);
-}
-
-LRESULT OnDestroy(const Msg& m) {
-    DestroyOverlays(m.window);
-    return CallPrevious(m);
-}
-
 LRESULT Dispatch(const Msg& m) {
     const Bound<EditRecord> found = FindRecord(m.window, &WindowRecord::edits);
     if (!found) return CallPrevious(m);
@@ -146,7 +124,7 @@ LRESULT Dispatch(const Msg& m) {
         case WM_MOVE:
         case WM_SHOWWINDOW:
         case WM_GETMINMAXINFO:
-        case WM_WINDOWPOSCHANGED: return OnReposition(m);
+        case WM_WINDOWPOSCHANGED: return RepositionOverlaysAfter(m);
         case WM_SETFOCUS: return OnSetFocus(m, e);
         case WM_KILLFOCUS: return OnKillFocus(m, e);
         case WM_SETTEXT: return RepaintOverlaysAfter(m);
@@ -163,8 +141,8 @@ LRESULT Dispatch(const Msg& m) {
         case WM_CAPTURECHANGED: return OnCaptureChanged(m, e);
         case WM_MOUSEWHEEL: return RepaintOverlaysAfter(m);
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, e);
-        case WM_NCMOUSELEAVE: return OnNcMouseLeave(m);
-        case WM_DESTROY: return OnDestroy(m);
+        case WM_NCMOUSELEAVE: return OnOverlayMouseLeave(m);
+        case WM_DESTROY: return OnOverlayOwnerDestroy(m);
         default: return CallPrevious(m);
     }
 }

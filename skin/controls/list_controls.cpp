@@ -40,12 +40,6 @@ bool HasBorder(HWND control) {
 
 // ---- The subclass procedure's handlers.
 
-LRESULT OnReposition(const Msg& m) {
-    const LRESULT result = CallPrevious(m);
-    RepositionOverlays(m.window);
-    return result;
-}
-
 LRESULT OnFocus(const Msg& m, ListRecord& l, int focused) {
     l.focused = focused;
     PaintListFrame(m.window);
@@ -90,12 +84,6 @@ LRESULT OnNcLButtonDown(const Msg& m) {
 bool IsArrowKey(WPARAM key) { return key >= VK_LEFT && key <= VK_DOWN; }
 
 // The overlays show the bars as the control left them: after it has acted.
-LRESULT RepaintOverlaysAfter(const Msg& m) {
-    const LRESULT result = CallPrevious(m);
-    if (IsWindow(m.window)) RepaintOverlays(m.window);
-    return result;
-}
-
 LRESULT OnKeyDown(const Msg& m, ListRecord& l) {
     if (!IsArrowKey(m.wp)) return CallPrevious(m);
     l.keyHeld = 1;
@@ -124,16 +112,6 @@ LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, ListRecord& l) {
     return CallPrevious(m);
 }
 
-LRESULT OnNcMouseLeave(const Msg& m) {
-    RepaintOverlays(m.window);
-    return CallPrevious(m);
-}
-
-LRESULT OnDestroy(const Msg& m) {
-    DestroyOverlays(m.window);
-    return CallPrevious(m);
-}
-
 LRESULT Dispatch(const Msg& m) {
     const Bound<ListRecord> found = FindRecord(m.window, &WindowRecord::listTypes);
     if (!found) return CallPrevious(m);
@@ -143,7 +121,7 @@ LRESULT Dispatch(const Msg& m) {
         case WM_MOVE:
         case WM_SHOWWINDOW:
         case WM_GETMINMAXINFO:
-        case WM_WINDOWPOSCHANGED: return OnReposition(m);
+        case WM_WINDOWPOSCHANGED: return RepositionOverlaysAfter(m);
         case WM_SETFOCUS: return OnFocus(m, l, 1);
         case WM_KILLFOCUS: return OnFocus(m, l, 0);
         case WM_PAINT: return OnPaint(m);
@@ -157,8 +135,8 @@ LRESULT Dispatch(const Msg& m) {
         case WM_MOUSEWHEEL: return RepaintOverlaysAfter(m);
         case WM_MOUSEMOVE: return OnMouseMove(m, owner, l, found.position);
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, l);
-        case WM_NCMOUSELEAVE: return OnNcMouseLeave(m);
-        case WM_DESTROY: return OnDestroy(m);
+        case WM_NCMOUSELEAVE: return OnOverlayMouseLeave(m);
+        case WM_DESTROY: return OnOverlayOwnerDestroy(m);
         default: return CallPrevious(m);
     }
 }

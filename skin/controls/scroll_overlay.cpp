@@ -348,4 +348,26 @@ LRESULT CALLBACK OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM l
     return GuardedProc<OverlayDispatch>(overlay, message, wParam, lParam);
 }
 
+LRESULT RepositionOverlaysAfter(const Msg& m) {
+    const LRESULT result = CallPrevious(m);
+    RepositionOverlays(m.window);
+    return result;
+}
+
+LRESULT RepaintOverlaysAfter(const Msg& m) {
+    const LRESULT result = CallPrevious(m);
+    if (IsWindow(m.window)) RepaintOverlays(m.window);
+    return result;
+}
+
+LRESULT OnOverlayMouseLeave(const Msg& m) {
+    RepaintOverlays(m.window);
+    return CallPrevious(m);
+}
+
+LRESULT OnOverlayOwnerDestroy(const Msg& m) {
+    DestroyOverlays(m.window);
+    return CallPrevious(m);
+}
+
 }  // namespace skin

@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include "skin/window/skinner_kit.h"
+
 #include "skin/window/control_records.h"
 
 namespace skin {
@@ -36,6 +38,16 @@ void RepositionOverlays(HWND control);
 
 // Destroys the control's overlays (the control is going away).
 void DestroyOverlays(HWND control);
+
+// Message handlers the edit and list-type procedures share for their overlays.
+// After the control has acted on the message: overlays follow its bars.
+LRESULT RepositionOverlaysAfter(const Msg& m);
+// After the control has acted (scrolled, changed its text): bars repainted.
+LRESULT RepaintOverlaysAfter(const Msg& m);
+// The mouse left the non-client area: bars plain again, then passed on.
+LRESULT OnOverlayMouseLeave(const Msg& m);
+// The control is going away: its overlays go first.
+LRESULT OnOverlayOwnerDestroy(const Msg& m);
 
 // The overlay state in the record of an edit or list-type control, or null.
 OverlayState* OverlaysOf(HWND control);
