@@ -36,7 +36,7 @@ read -r x y < <(window_origin "$win")
 import -window root -crop 260x150+"$x"+"$y" +repage "$out/window.png"
 import -window root "$out/screen.png"
 # The button's hover look: the pointer over "亮度恢复" without clicking.
-xdotool mousemove --sync $((x + 76 + 54)) $((y + 115 + 15))
+pointer_to $((x + 76 + 54)) $((y + 115 + 15))
 sleep 0.5
 import -window root -crop 260x150+"$x"+"$y" +repage "$out/window-hover.png"
 echo "screenshot: $out/window.png (button hovered: $out/window-hover.png, whole screen: $out/screen.png)"
@@ -44,7 +44,7 @@ echo "clicking 亮度恢复"
 click_restore_button "$win"
 sleep 2
 # The bottom bar's line now says what the click did; the pointer leaves the button first.
-xdotool mousemove --sync $((x + 20)) $((y + 60))
+pointer_to $((x + 20)) $((y + 60))
 sleep 0.5
 import -window root -crop 260x150+"$x"+"$y" +repage "$out/window-restored.png"
 echo "after the click: $out/window-restored.png"

@@ -32,7 +32,7 @@ eval "$(xdotool getwindowgeometry --shell "$win")"  # WIDTH, HEIGHT
 import -window root -crop "${WIDTH}x${HEIGHT}+$x+$y" +repage "$out/gallery.png"
 echo "screenshot: $out/gallery.png"
 if [ -n "$own_server" ]; then
-  xdotool mousemove --sync $((x + WIDTH - 19)) $((y + 10)) click 1  # the skinned close button
+  pointer_to $((x + WIDTH - 19)) $((y + 10)); xdotool click 1  # the skinned close button
   for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill "$pid" 2>/dev/null || true
 else

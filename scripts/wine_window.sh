@@ -14,6 +14,13 @@ wait_window() {
   return 1
 }
 
+# pointer_to <x> <y>: puts the pointer there. Not "mousemove --sync": when the
+# pointer is already at the target it waits 15 s for a move that never comes.
+# xdotool's exit flushes and syncs its connection, so the server has the warp.
+pointer_to() {
+  xdotool mousemove "$1" "$2"
+}
+
 # window_origin <id>: prints "X Y" of the window's top-left on the screen.
 window_origin() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'
@@ -24,7 +31,7 @@ window_origin() {
 click_restore_button() {
   local x y
   read -r x y < <(window_origin "$1")
-  xdotool mousemove --sync $((x + 76 + 54)) $((y + 115 + 15))
+  pointer_to $((x + 76 + 54)) $((y + 115 + 15))
   sleep 0.3
   xdotool click 1
 }

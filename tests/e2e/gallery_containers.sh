@@ -49,10 +49,10 @@ read -r _ cw ch < <(grep '^check_size ' "$work/layout.txt")
 sleep 1  # the first paint of the whole window
 
 # A toolbar button lights up under the mouse.
-xdotool mousemove --sync 5 5
+pointer_to 5 5
 area=( $((px - pw / 2 + 2)) $((py - ph / 2 + 2)) $((pw - 4)) $((ph - 4)) )
 plain="$(mean_grey "${area[@]}")"
-xdotool mousemove --sync "$px" "$py"
+pointer_to "$px" "$py"
 sleep 0.8
 hot="$(mean_grey "${area[@]}")"
 brighter "$hot" "$plain" 0.02 || fail "hovered button not lit ($plain -> $hot)"
@@ -71,23 +71,23 @@ echo "pressing shows the pressed look: top $hotTop -> $pressedTop"
 # A check button stays checked after the click, also once the mouse has gone.
 carea=( $((cx - cw / 2 + 2)) $((cy - ch / 2 + 2)) $((cw - 4)) $((ch - 4)) )
 before="$(mean_grey "${carea[@]}")"
-xdotool mousemove --sync "$cx" "$cy" click 1
+pointer_to "$cx" "$cy"; xdotool click 1
 sleep 0.3
-xdotool mousemove --sync 5 5
+pointer_to 5 5
 sleep 0.5
 after="$(mean_grey "${carea[@]}")"
 brighter "$after" "$before" 0.02 || fail "checked button not shown checked ($before -> $after)"
 echo "a clicked check button stays checked: $before -> $after"
 
 # Clicking the second tab shows its page.
-xdotool mousemove --sync "$tx" "$ty" click 1
+pointer_to "$tx" "$ty"; xdotool click 1
 sleep 0.5
-xdotool mousemove --sync 5 5
+pointer_to 5 5
 
 # Closed by its caption's close button (the report is written as it closes).
 read -r wx wy < <(window_origin "$win")
 ww="$(xdotool getwindowgeometry --shell "$win" | sed -n 's/^WIDTH=//p')"
-xdotool mousemove --sync $((wx + ww - 22)) $((wy + 10)) click 1
+pointer_to $((wx + ww - 22)) $((wy + 10)); xdotool click 1
 wait_for 15 test -s "$work/report.txt" || fail "no report written"
 wait "$pid" 2>/dev/null; pid=""
 cat "$work/report.txt"

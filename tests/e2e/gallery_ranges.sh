@@ -111,7 +111,7 @@ start_number="$(value "$work/layout.txt" updown.vertical.pos)"
 
 # ---- Second run: real mouse input.
 start_gallery "$work/report.txt"
-xdotool mousemove --sync $((ox + 2)) $((oy + 60))
+pointer_to $((ox + 2)) $((oy + 60))
 
 echo "== progress bar follows its timer"
 shot "$work/p1.ppm"
@@ -138,10 +138,10 @@ done
 echo "== header item lights under the mouse"
 hx=$((ox + hl + 4)); hy=$((oy + hb - 3))
 shot "$work/h0.ppm"; before="$(pixel "$work/h0.ppm" "$hx" "$hy")"
-xdotool mousemove --sync $((ox + (hl + hr) / 2)) $((oy + (ht + hb) / 2))
+pointer_to $((ox + (hl + hr) / 2)) $((oy + (ht + hb) / 2))
 sleep 0.3
 shot "$work/h1.ppm"; lit="$(pixel "$work/h1.ppm" "$hx" "$hy")"
-xdotool mousemove --sync $((ox + 2)) $((oy + 60))
+pointer_to $((ox + 2)) $((oy + 60))
 sleep 0.3
 shot "$work/h2.ppm"; after="$(pixel "$work/h2.ppm" "$hx" "$hy")"
 echo "plain: $before  hovered: $lit  left: $after"
@@ -149,21 +149,21 @@ echo "plain: $before  hovered: $lit  left: $after"
 [ "$before" = "$after" ] || fail "leaving did not turn the item back"
 
 echo "== up-down upper half raises the buddy"
-xdotool mousemove --sync $((ox + (ul + ur) / 2)) $((oy + ut + (ub - ut) / 4))
+pointer_to $((ox + (ul + ur) / 2)) $((oy + ut + (ub - ut) / 4))
 sleep 0.2
 xdotool click 1
 sleep 0.3
 
 echo "== dragging the trackbar's knob"
 cx=$(((tl + tr) / 2)); cy=$(((tt + tb) / 2))
-xdotool mousemove --sync $((ox + cx)) $((oy + cy))
+pointer_to $((ox + cx)) $((oy + cy))
 sleep 0.2
 xdotool mousedown 1
 for step in 10 20 30 40 50 60; do
-  xdotool mousemove --sync $((ox + cx + step)) $((oy + cy)); sleep 0.05
+  pointer_to $((ox + cx + step)) $((oy + cy)); sleep 0.05
 done
 xdotool mouseup 1
-xdotool mousemove --sync $((ox + 2)) $((oy + 60))
+pointer_to $((ox + 2)) $((oy + 60))
 sleep 0.4
 shot "$work/t.ppm"
 close_gallery

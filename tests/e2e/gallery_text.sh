@@ -46,7 +46,7 @@ white() { read -r r g b < <(pixel "$1" "$2"); [ "$r" -gt 245 ] && [ "$g" -gt 245
 until_true() { local n=$1; shift; for _ in $(seq 1 "$n"); do "$@" && return 0; sleep 0.1; done; return 1; }
 crop() { import -window root -crop "$3x$4+$((ox + $1))+$((oy + $2))" +repage "$5" 2>/dev/null; }
 differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" != "0" ]; }
-move() { xdotool mousemove --sync $((ox + $1)) $((oy + $2)); }
+move() { pointer_to $((ox + $1)) $((oy + $2)); }
 
 until_true 50 white $((edit_x + 1)) $((edit_y + edit_h / 2)) || fail "the edit's ring is not skinned"
 
