@@ -43,3 +43,16 @@ bar_pixels() {
   read -r x y < <(window_origin "$1")
   import -window root -crop 73x25+$((x + 3))+$((y + 121)) +repage rgb:- 2>/dev/null | md5sum
 }
+
+# close_with_escape <id> <pid>: closes the program the way a user would, with Esc
+# over its window (without a window manager the keyboard follows the pointer),
+# and waits for the process; a program that does not go is ended. Returns 1 then.
+close_with_escape() {
+  local x y
+  read -r x y < <(window_origin "$1")
+  pointer_to $((x + 20)) $((y + 60))
+  xdotool key Escape
+  for _ in $(seq 1 100); do kill -0 "$2" 2>/dev/null || return 0; sleep 0.1; done
+  kill "$2" 2>/dev/null
+  return 1
+}

@@ -60,17 +60,9 @@ for darken in "${cases[@]}"; do
   left="$(find "$folder" -name '*.exe' ! -name 'Tovik 亮度.exe')"
   [ -z "$left" ] || fail "helper left behind: $left"
 
-  # Esc closes the window (keyboard focus follows the pointer, which is on the
-  # button). Esc itself is tested with real messages elsewhere; here a window of
-  # another program in the way must not fail the restore check.
-  # Without a window manager Wine waits a couple of seconds for one to let the
-  # window go, so give the exit time.
-  xdotool key Escape
-  for _ in $(seq 1 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then
-    echo "note: Esc did not reach the window; ending the program"
-    kill "$pid" 2>/dev/null
-  fi
+  # Esc closes the window. Esc itself is tested with real messages elsewhere;
+  # here a window of another program in the way must not fail the restore check.
+  close_with_escape "$win" "$pid" || echo "note: Esc did not reach the window; ended the program"
   wait "$pid" 2>/dev/null; pid=""
   passed=$((passed + 1))
 done

@@ -58,9 +58,8 @@ echo "== an odd argument starts the window as usual"
 pid=$!
 win="$(wait_window 60)" || fail "the window did not appear with odd arguments"
 [ -s "$work/out" ] && { cat "$work/out"; fail "odd arguments printed something"; }
-xdotool windowclose "$win" >/dev/null 2>&1 || true
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=""
+close_with_escape "$win" "$pid" || fail "Esc did not close the window started with odd arguments"
+wait "$pid" 2>/dev/null; pid=""
 passed=$((passed + 1))
 
 echo "$passed passed, 0 failed"
