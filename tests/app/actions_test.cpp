@@ -2,6 +2,8 @@
 // in for the helper programs, and the real helpers' own contracts.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/brightness.h"
 #include "app/command_line.h"
 #include "app/runtime.h"
@@ -59,13 +61,13 @@ TEST(RestoreBrightness, HelperStillRunningKeepsItsFileUntilTheNextClick) {
     TempDir dir;
     TempDir records;
     ProbeOutput out(records.file("slow.txt"));
-    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", "2500");
+    auto hold = std::make_unique<ProbeHold>();
     RestoreBrightnessIn(dir.path(), ProbeSpan());
     const std::string toolPath = dir.path() + kGammaToolName;
     EXPECT_TRUE(FileExistsAt(toolPath)) << "a running program cannot be deleted";
+    hold.reset();
     ASSERT_TRUE(testing_support::PumpUntil([&] { return out.Read().present; }, 10000));
-    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", nullptr);
-    Sleep(200);
+    Sleep(200);  // the record is written just before the exit
     RestoreBrightnessIn(dir.path(), ProbeSpan());
     EXPECT_FALSE(FileExistsAt(toolPath));
 }
@@ -103,13 +105,14 @@ TEST(RestoreOutcome, SlowHelperKeepsTheClickShortAndItsFileGoesAfterItsExit) {
     TempDir dir;
     TempDir records;
     ProbeOutput out(records.file("slow.txt"));
-    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", "2500");
+    ProbeHold hold;
     const std::string toolPath = dir.path() + kGammaToolName;
     RestoreRun run = StartRestore(dir.path(), ProbeSpan());
     ASSERT_FALSE(run.failed);
     // Back after the idle wait, while the helper still runs and holds its file.
     EXPECT_EQ(WaitForSingleObject(run.process.get(), 0), DWORD(WAIT_TIMEOUT));
     EXPECT_TRUE(FileExistsAt(toolPath));
+    hold.Release();
     ASSERT_EQ(WaitForSingleObject(run.process.get(), 10000), DWORD(WAIT_OBJECT_0));
     EXPECT_EQ(FinishRestore(run).outcome, RestoreOutcome::kRestored);
     EXPECT_FALSE(FileExistsAt(toolPath)) << "deleted once the helper had exited";
@@ -122,7 +125,7 @@ TEST(RestoreOutcome, HelperThatNeverExitsIsEndedAndItsFileDeleted) {
     ProbeOutput out(records.file("stuck.txt"));
     SetEnvironmentVariableA("TOVIK_PROBE_HANG_MS", "600000");
     const std::string toolPath = dir.path() + kGammaToolName;
-    RestoreResult r = RestoreAndWait(dir.path(), ProbeSpan(), 1500);
+    RestoreResult r = RestoreAndWait(dir.path(), ProbeSpan(), 600);
     const int leftRunning = EndProcessesRunning(toolPath);
     EXPECT_EQ(r.outcome, RestoreOutcome::kNoAnswer);
     EXPECT_EQ(CommandLineExitCode(r), 4);
@@ -168,7 +171,7 @@ TEST(TrimWorkingSet, HelperThatNeverExitsIsGivenUpOnAndTheNextTrimTriesAgain) {
     const std::string toolPath = windows.path() + kTrimToolName;
     for (int round = 1; round <= 2; ++round) {
         DeleteFileA(out.path().c_str());
-        TrimWorkingSetWith(windows.path(), ProbeSpan(), 2000);
+        TrimWorkingSetWith(windows.path(), ProbeSpan(), 600);
         EXPECT_TRUE(out.Read().present) << "round " << round << ": the helper did not run";
         EXPECT_EQ(EndProcessesRunning(toolPath), 0) << "round " << round << ": helper left running";
     }

@@ -49,7 +49,6 @@ public:
     }
     ~ProbeOutput() {
         SetEnvironmentVariableA("TOVIK_PROBE_OUT", nullptr);
-        SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", nullptr);
         SetEnvironmentVariableA("TOVIK_PROBE_HANG_MS", nullptr);
         SetEnvironmentVariableA("TOVIK_PROBE_EXIT", nullptr);
         DeleteFileA(path_.c_str());
@@ -59,6 +58,33 @@ public:
 
 private:
     std::string path_;
+};
+
+// Makes the probes started in the scope wait before they record and exit, until
+// Release(): a helper that is still running exactly as long as a test needs.
+class ProbeHold {
+public:
+    ProbeHold() {
+        static int count = 0;
+        name_ = "tovik-probe-hold-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++count);
+        gate_ = CreateEventA(nullptr, TRUE, FALSE, name_.c_str());
+        SetEnvironmentVariableA("TOVIK_PROBE_HOLD", name_.c_str());
+    }
+    ~ProbeHold() {
+        SetEnvironmentVariableA("TOVIK_PROBE_HOLD", nullptr);
+        Release();
+        if (gate_) CloseHandle(gate_);
+    }
+    ProbeHold(const ProbeHold&) = delete;
+    ProbeHold& operator=(const ProbeHold&) = delete;
+    void Release() {
+        if (gate_) SetEvent(gate_);
+    }
+
+private:
+    std::string name_;
+    HANDLE gate_ = nullptr;
 };
 
 // Ends every process started from exePath (what a test started and must not leave

@@ -53,7 +53,7 @@ std::string WindowText(HWND hwnd) {
 
 // The deactivation trim, run against a test folder with a short wait limit.
 std::string g_trimWindowsDir;
-void TrimIntoTestFolder() { TrimWorkingSetWith(g_trimWindowsDir, apptest::ProbeSpan(), 2000); }
+void TrimIntoTestFolder() { TrimWorkingSetWith(g_trimWindowsDir, apptest::ProbeSpan(), 1000); }
 
 RECT ChildRect(HWND parent, HWND child) {
     RECT r;

@@ -1,6 +1,6 @@
 // A stand-in for the helper programs: records how it was started (command line,
-// own path, show flags) into the file named by TOVIK_PROBE_OUT, optionally after
-// sleeping TOVIK_PROBE_SLEEP_MS milliseconds, then optionally sleeps
+// own path, show flags) into the file named by TOVIK_PROBE_OUT, optionally once the
+// event named by TOVIK_PROBE_HOLD is set, then optionally sleeps
 // TOVIK_PROBE_HANG_MS more (a helper that hangs after starting), and exits with
 // TOVIK_PROBE_EXIT.
 #include <windows.h>
@@ -10,8 +10,14 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char out[MAX_PATH * 2] = {}, value[64] = {};
-    if (GetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", value, sizeof value))
-        Sleep(static_cast<DWORD>(std::atoi(value)));
+    // A slow helper: holds until the test lets it go (bounded, so a test that dies
+    // never leaves one behind for good).
+    if (GetEnvironmentVariableA("TOVIK_PROBE_HOLD", value, sizeof value)) {
+        if (HANDLE gate = OpenEventA(SYNCHRONIZE, FALSE, value)) {
+            WaitForSingleObject(gate, 60000);
+            CloseHandle(gate);
+        }
+    }
     STARTUPINFOA si{};
     si.cb = sizeof si;
     GetStartupInfoA(&si);

@@ -51,10 +51,11 @@ TEST(RunProgram, ChildSeesTheMappedShowModeAndCommandLine) {
 TEST(RunProgram, WithoutWaitReturnsWhileTheChildStillRuns) {
     TempDir dir;
     ProbeOutput out(dir.file("late.txt"));
-    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", "4000");
+    ProbeHold hold;
     ASSERT_TRUE(RunProgram(QuotedForCommandLine(ProbePath()), false));
     EXPECT_FALSE(out.Read().present) << "the run waited for the child to finish";
     // Let it finish so the folder can be removed.
+    hold.Release();
     EXPECT_TRUE(testing_support::PumpUntil([&] { return out.Read().present; }, 10000));
 }
 

@@ -198,7 +198,7 @@ TEST_F(StatusLineTest, ClickReturnsWhileTheHelperRunsAndASecondClickStartsNoOthe
     TempDir dir;
     TempDir records;
     ProbeOutput out(records.file("slow.txt"));
-    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", "2500");
+    ProbeHold hold;
     int starts = 0;
     SetHelperRunner([&] {
         ++starts;
@@ -214,6 +214,7 @@ TEST_F(StatusLineTest, ClickReturnsWhileTheHelperRunsAndASecondClickStartsNoOthe
     // The window goes on answering and painting meanwhile.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_TRUE(RestorePending());
+    hold.Release();
     ASSERT_TRUE(testing_support::PumpUntil([] { return !RestorePending(); }, 15000));
     EXPECT_EQ(StatusText(hwnd_), "亮度已恢复");
     EXPECT_FALSE(FileExistsAt(dir.path() + kGammaToolName)) << "deleted after the helper's exit";
@@ -224,7 +225,7 @@ TEST_F(StatusLineTest, ClosingWhileTheHelperRunsLeavesNoFileAndNoProcess) {
     TempDir dir;
     TempDir records;
     ProbeOutput out(records.file("slow.txt"));
-    SetEnvironmentVariableA("TOVIK_PROBE_SLEEP_MS", "1500");
+    ProbeHold hold;  // still running when the window closes
     SetHelperRunner([&] { return StartRestore(dir.path(), ProbeSpan()); });
     Open({IdentityRamp()});
     if (HasFatalFailure()) return;
