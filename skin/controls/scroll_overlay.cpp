@@ -275,7 +275,7 @@ LRESULT OnOverlayPaint(const Msg& m) {
 
 LRESULT OnOverlayNcDestroy(const Msg& m) {
     ForgetOverlay(m.window);
-    RemovePropA(m.window, prop::kOverlayTarget);
+    RemoveIntProp(m.window, prop::kOverlayTarget);
     return CallPrevious(m);
 }
 

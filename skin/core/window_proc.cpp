@@ -291,7 +291,7 @@ void DestroyCleanup(HWND window) {
             DestroyMenu(menu);
         SetWindowLongPtrA(window, GWLP_WNDPROC, GetIntProp(window, prop::kPrevProc));
         for (const char* name : {prop::kFrameFirstBitmap, prop::kFrameBitmap, prop::kIndex})
-            RemovePropA(window, name);
+            RemoveIntProp(window, name);
         // The record owns its DCs, bitmaps, snapshots and pictures: they go with it.
         Table().Remove(index);
     }
@@ -352,7 +352,7 @@ LRESULT OnNcDestroy(const Msg& m) {
     WNDPROC previous = reinterpret_cast<WNDPROC>(GetIntProp(m.window, prop::kPrevProc));
     DestroyCleanup(m.window);
     KillTimer(m.window, TimerId(m.window));
-    RemovePropA(m.window, prop::kPrevProc);
+    RemoveIntProp(m.window, prop::kPrevProc);
     if (!previous || previous == SkinnedWindowProc)
         return DefWindowProcA(m.window, m.message, m.wp, m.lp);
     return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);

@@ -69,7 +69,7 @@ void ForgetControl(HWND control, const PropNames& names) {
                 if (entry.window == control) entry = {};
         });
     }
-    for (const char* name : {names.index, names.owner, names.previous}) RemovePropA(control, name);
+    for (const char* name : {names.index, names.owner, names.previous}) RemoveIntProp(control, name);
 }
 
 LRESULT EraseNothing(const Msg& m) {

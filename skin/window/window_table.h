@@ -35,13 +35,17 @@ inline constexpr char kIsContainer[] = "Wxk_Zpf";
 inline constexpr char kContainerDc[] = "Wxk_Cj";
 }  // namespace prop
 
-// GetPropA / SetPropA with integer values.
-inline std::intptr_t GetIntProp(HWND hwnd, const char* name) {
-    return reinterpret_cast<std::intptr_t>(GetPropA(hwnd, name));
-}
-inline void SetIntProp(HWND hwnd, const char* name, std::intptr_t value) {
-    SetPropA(hwnd, name, reinterpret_cast<HANDLE>(value));
-}
+// Window properties with integer values. Under Wine every GetPropA is a round
+// trip to the server, and a control's message reads its own bookkeeping (list
+// position, window index, previous procedure) several times; those names are
+// the skin's alone, so their reads come from a copy kept in the process, which
+// every write through these functions updates. The properties themselves are
+// always written too. Other names (set by the application) are read as they are.
+std::intptr_t GetIntProp(HWND hwnd, const char* name);
+void SetIntProp(HWND hwnd, const char* name, std::intptr_t value);
+void RemoveIntProp(HWND hwnd, const char* name);
+// How many windows the copy holds now (dead windows are dropped as it grows).
+std::size_t RememberedPropWindows();
 
 using Bytes = std::vector<std::uint8_t>;
 

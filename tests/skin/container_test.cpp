@@ -290,7 +290,7 @@ TEST_F(ContainerProcTest, TreeExpansionRepaintsTheTree) {
 
 TEST_F(ContainerProcTest, PropertiesThatLeadNowherePassEverythingOn) {
     for (const INT_PTR position : {INT_PTR{0}, INT_PTR{99}, INT_PTR{-1}}) {
-        SetPropA(box_, skin::prop::kIndex, reinterpret_cast<HANDLE>(position));
+        skin::SetIntProp(box_, skin::prop::kIndex, position);
         HDC dc = GetDC(box_);
         recorder_.Clear();
         SendMessageA(box_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);

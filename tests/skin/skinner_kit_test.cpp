@@ -3,6 +3,7 @@
 // when a control goes before its window, hover bookkeeping and the canvas.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "gfx/gfx.h"
@@ -63,6 +64,64 @@ TEST_F(SkinnerKitTest, RecordLookupFindsOnlyTheControlsOwnEntry) {
     skin::SetIntProp(push_, skin::prop::kIndex, own);
 }
 
+// The skin's own bookkeeping names are remembered in the process, yet what a
+// read returns is always what the window carries: every write reaches the
+// property, names the application sets are read afresh, and a window that went
+// away neither answers with its old values nor stays remembered.
+TEST(IntProps, ReadsAgreeWithTheWindowsPropertiesThroughWritesRemovalsAndDestruction) {
+    HWND w =
+        CreateWindowExA(0, "STATIC", "", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(w);
+    auto property = [&](const char* name) {
+        return reinterpret_cast<std::intptr_t>(GetPropA(w, name));
+    };
+    struct Case {
+        const char* name;
+        std::intptr_t value;
+    } cases[] = {{skin::prop::kIndex, 3},         {skin::prop::kOwnerIndex, 2},
+                 {skin::prop::kPrevProc, 0x1234}, {skin::prop::kToolbarIndex, 5},
+                 {skin::prop::kToolbarOwner, 1},  {skin::prop::kToolbarPrevProc, 0x5678},
+                 {skin::prop::kTextColour, 0xFF}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A value set before the skin first looked is read from the window.
+        SetPropA(w, c.name, reinterpret_cast<HANDLE>(c.value - 1));
+        EXPECT_EQ(skin::GetIntProp(w, c.name), c.value - 1);
+        skin::SetIntProp(w, c.name, c.value);
+        EXPECT_EQ(skin::GetIntProp(w, c.name), c.value);
+        EXPECT_EQ(property(c.name), c.value) << "the window itself must carry it";
+        skin::SetIntProp(w, c.name, c.value + 1);
+        EXPECT_EQ(skin::GetIntProp(w, c.name), c.value + 1);
+        skin::RemoveIntProp(w, c.name);
+        EXPECT_EQ(skin::GetIntProp(w, c.name), 0);
+        EXPECT_EQ(property(c.name), 0);
+        skin::SetIntProp(w, c.name, c.value);
+    }
+    // A name the application owns is never served from memory.
+    SetPropA(w, skin::prop::kTextColour, reinterpret_cast<HANDLE>(0x00AB00));
+    EXPECT_EQ(skin::GetIntProp(w, skin::prop::kTextColour), 0x00AB00);
+
+    DestroyWindow(w);
+    for (const Case& c : cases) EXPECT_EQ(skin::GetIntProp(w, c.name), 0) << c.name;
+    skin::SetIntProp(w, skin::prop::kIndex, 9);  // no window to carry it
+    EXPECT_EQ(skin::GetIntProp(w, skin::prop::kIndex), 0);
+}
+
+// Windows that go without the skin removing its names (not subclassed, say)
+// do not pile up in memory.
+TEST(IntProps, WindowsThatWentAreForgottenAsMoreComeAndGo) {
+    const std::size_t before = skin::RememberedPropWindows();
+    for (int round = 0; round < 300; ++round) {
+        HWND w = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr,
+                                 nullptr);
+        ASSERT_TRUE(w);
+        skin::SetIntProp(w, skin::prop::kIndex, round + 1);
+        EXPECT_EQ(skin::GetIntProp(w, skin::prop::kIndex), round + 1);
+        DestroyWindow(w);
+    }
+    EXPECT_LE(skin::RememberedPropWindows(), std::max<std::size_t>(128, before * 2 + 2));
+}
+
 // Running the passes again over the same parent changes nothing: a control
 // that already carries a skin procedure is refused, so no procedure ever saves
 // itself as the one to call next.
@@ -89,7 +148,7 @@ TEST_F(SkinnerKitTest, RunningEveryPassTwiceSkinsEachControlOnce) {
     EXPECT_EQ(skin::AddAndSubclass(Index(), loose, &WindowRecord::buttons, ButtonRecord{},
                                    skin::ButtonSubclassProc),
               0);
-    RemovePropA(loose, skin::prop::kToolbarPrevProc);
+    skin::RemoveIntProp(loose, skin::prop::kToolbarPrevProc);
 }
 
 LRESULT Throwing(const skin::Msg& m) {
