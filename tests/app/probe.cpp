@@ -14,7 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // never leaves one behind for good).
     if (GetEnvironmentVariableA("TOVIK_PROBE_HOLD", value, sizeof value)) {
         if (HANDLE gate = OpenEventA(SYNCHRONIZE, FALSE, value)) {
-            WaitForSingleObject(gate, 60000);
+            WaitForSingleObject(gate, 20000);
             CloseHandle(gate);
         }
     }
