@@ -1,4 +1,5 @@
-# Functions for driving the program's window from the X side (sourced).
+# Functions for driving the program's window from the X side, and the start every
+# end-to-end script shares (sourced).
 # Needs DISPLAY, xdotool and the project's Wine environment.
 
 TOVIK_TITLE="Tovik崩溃桌面亮度恢复"
@@ -56,3 +57,36 @@ close_with_escape() {
   kill "$2" 2>/dev/null
   return 1
 }
+
+# ---- What every end-to-end script starts with
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# e2e_begin <name>: needs a DISPLAY; makes $work (a scratch folder) and $pid (the
+# program under test), both cleared away on exit.
+e2e_begin() {
+  [ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
+  work="$(mktemp -d "/tmp/tovik-$1.XXXXXX")"
+  pid=""
+  trap e2e_end EXIT
+}
+e2e_end() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -n "${ramp_touched:-}" ] && xgamma -gamma 1.0 >/dev/null 2>&1
+  rm -rf "$work"
+}
+
+# program_in_odd_folder <exe> <xramp>: copies the program into a folder of $work
+# whose path has a space and Chinese characters (sets $folder and $program); the
+# display's ramp is put back on exit. The X server must have gamma ramps.
+program_in_odd_folder() {
+  "$2" print >/dev/null || fail "this X server has no gamma ramp (it must be the Xorg dummy server)"
+  ramp_touched=1
+  folder="$work/运行 目录 test"
+  program="$folder/Tovik 亮度.exe"
+  mkdir -p "$folder"
+  cp "$1" "$program"
+}
+
+# helpers_left: the programs in $folder other than the program itself.
+helpers_left() { find "$folder" -name '*.exe' ! -name "$(basename "$program")"; }

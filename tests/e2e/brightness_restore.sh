@@ -10,21 +10,8 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/env.sh"
 . "$root/scripts/wine_window.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
-"$xramp" print >/dev/null || fail "this X server has no gamma ramp (it must be the Xorg dummy server)"
-
-work="$(mktemp -d /tmp/tovik-e2e.XXXXXX)"
-folder="$work/运行 目录 test"
-mkdir -p "$folder"
-cp "$exe" "$folder/Tovik 亮度.exe"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  xgamma -gamma 1.0 >/dev/null 2>&1
-  rm -rf "$work"
-}
-trap cleanup EXIT
+e2e_begin e2e
+program_in_odd_folder "$exe" "$xramp"
 
 cases=("-gamma 0.5" "-rgamma 0.4 -ggamma 1.0 -bgamma 0.7" "-ggamma 0.3")
 passed=0
@@ -33,7 +20,7 @@ for darken in "${cases[@]}"; do
   xgamma $darken >/dev/null 2>&1
   "$xramp" check >/dev/null 2>&1 && fail "xgamma $darken did not change the ramp"
 
-  (cd / && exec wine "$folder/Tovik 亮度.exe") >/dev/null 2>&1 &
+  (cd / && exec wine "$program") >/dev/null 2>&1 &
   pid=$!
   win="$(wait_window 60)" || fail "the window did not appear"
   sleep 0.5
@@ -57,7 +44,7 @@ for darken in "${cases[@]}"; do
   [ -n "$changed" ] || fail "the bar's line did not change after the click"
 
   sleep 0.5
-  left="$(find "$folder" -name '*.exe' ! -name 'Tovik 亮度.exe')"
+  left="$(helpers_left)"
   [ -z "$left" ] || fail "helper left behind: $left"
 
   # Esc closes the window. Esc itself is tested with real messages elsewhere;

@@ -8,16 +8,8 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/env.sh"
 . "$root/scripts/wine_window.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
 TITLE="皮肤控件样例"
-work="$(mktemp -d /tmp/tovik-gallery.XXXXXX)"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+e2e_begin gallery
 
 # mean_grey <x> <y> <w> <h>: mean brightness (0..1) of a screen area now.
 mean_grey() {

@@ -11,16 +11,7 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/wine_window.sh"
 
 TITLE="皮肤控件样例"
-fail() { echo "FAIL: $*"; exit 1; }
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
-
-work="$(mktemp -d /tmp/tovik-ranges.XXXXXX)"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+e2e_begin ranges
 
 wait_gallery() {
   local id=""

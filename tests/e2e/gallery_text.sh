@@ -11,17 +11,8 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/env.sh"
 . "$root/scripts/wine_window.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
-
-work="$(mktemp -d /tmp/tovik-gallery-e2e.XXXXXX)"
+e2e_begin gallery-e2e
 report="$work/report.txt"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 # Client positions of the controls, as the gallery lays them out (first column,
 # 180 pixels wide, each under a 16-pixel label with 8 pixels between).

@@ -11,21 +11,8 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/env.sh"
 . "$root/scripts/wine_window.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
-"$xramp" print >/dev/null || fail "this X server has no gamma ramp (it must be the Xorg dummy server)"
-
-work="$(mktemp -d /tmp/tovik-cmd.XXXXXX)"
-folder="$work/运行 目录 test"
-mkdir -p "$folder"
-cp "$exe" "$folder/Tovik 亮度.exe"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  xgamma -gamma 1.0 >/dev/null 2>&1
-  rm -rf "$work"
-}
-trap cleanup EXIT
+e2e_begin cmd
+program_in_odd_folder "$exe" "$xramp"
 
 passed=0
 for switch in /restore -restore --RESTORE; do
@@ -33,7 +20,7 @@ for switch in /restore -restore --RESTORE; do
   xgamma -gamma 0.5 >/dev/null 2>&1
   "$xramp" check >/dev/null 2>&1 && fail "xgamma did not change the ramp"
 
-  (cd / && exec wine "$folder/Tovik 亮度.exe" "$switch") >"$work/out" 2>"$work/err" </dev/null &
+  (cd / && exec wine "$program" "$switch") >"$work/out" 2>"$work/err" </dev/null &
   pid=$!
   # Watch for a window for as long as the run lasts.
   window=""
@@ -48,13 +35,13 @@ for switch in /restore -restore --RESTORE; do
   [ -s "$work/out" ] && { cat "$work/out"; fail "$switch printed something"; }
   "$xramp" check >/dev/null 2>&1 || { "$xramp" print; fail "ramp not restored by $switch"; }
   "$xramp" print
-  left="$(find "$folder" -name '*.exe' ! -name 'Tovik 亮度.exe')"
+  left="$(helpers_left)"
   [ -z "$left" ] || fail "helper left behind: $left"
   passed=$((passed + 1))
 done
 
 echo "== an odd argument starts the window as usual"
-(cd / && exec wine "$folder/Tovik 亮度.exe" /restore=now --verbose) >"$work/out" 2>/dev/null </dev/null &
+(cd / && exec wine "$program" /restore=now --verbose) >"$work/out" 2>/dev/null </dev/null &
 pid=$!
 win="$(wait_window 60)" || fail "the window did not appear with odd arguments"
 [ -s "$work/out" ] && { cat "$work/out"; fail "odd arguments printed something"; }
