@@ -43,9 +43,10 @@ struct PropMemory {
     }
 };
 
+// Never destroyed: a window can still go (and be forgotten) while statics are torn down.
 PropMemory& Memory() {
-    static PropMemory memory;
-    return memory;
+    static PropMemory* memory = new PropMemory;
+    return *memory;
 }
 
 }  // namespace
