@@ -23,9 +23,12 @@ wait_gallery() {
   return 1
 }
 
-# start_gallery <report>: starts the program, sets $pid, $win, $ox, $oy.
+# start_gallery <report>: starts the program, sets $pid, $win, $ox, $oy. The
+# gallery writes where its controls are and their starting values into
+# $work/layout.txt as it starts.
 start_gallery() {
-  (cd / && exec wine "$exe" --report "$(winepath -w "$1" 2>/dev/null)") >/dev/null 2>&1 &
+  (cd / && TOVIK_GALLERY_LAYOUT="$(winepath -w "$work/layout.txt" 2>/dev/null)" \
+    exec wine "$exe" --report "$(winepath -w "$1" 2>/dev/null)") >/dev/null 2>&1 &
   pid=$!
   win="$(wait_gallery)" || fail "the gallery did not appear"
   read -r ox oy < <(window_origin "$win")
@@ -88,20 +91,17 @@ print(n)
 PY
 }
 
-# ---- First run: where the controls are.
-start_gallery "$work/layout.txt"
-close_gallery
-[ -s "$work/layout.txt" ] || fail "no report from the first run"
+start_gallery "$work/report.txt"
+for _ in $(seq 1 100); do [ -s "$work/layout.txt" ] && break; sleep 0.1; done
+[ -s "$work/layout.txt" ] || fail "no layout written"
 read -r tl tt tr tb < <(value "$work/layout.txt" trackbar.plain.thumb)
 read -r ul ut ur ub < <(value "$work/layout.txt" updown.vertical.rect)
 read -r hl ht hr hb < <(value "$work/layout.txt" header.item1)
 read -r pl pt pr pb < <(value "$work/layout.txt" progress.timed.rect)
 start_pos="$(value "$work/layout.txt" trackbar.plain.pos)"
 start_number="$(value "$work/layout.txt" updown.vertical.pos)"
-[ -n "$tl" ] && [ -n "$ul" ] && [ -n "$hl" ] && [ -n "$pl" ] || fail "report lacks positions"
+[ -n "$tl" ] && [ -n "$ul" ] && [ -n "$hl" ] && [ -n "$pl" ] || fail "layout lacks positions"
 
-# ---- Second run: real mouse input.
-start_gallery "$work/report.txt"
 pointer_to $((ox + 2)) $((oy + 60))
 
 echo "== progress bar follows its timer"
