@@ -13,16 +13,6 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 TITLE="皮肤控件样例"
 e2e_begin ranges
 
-wait_gallery() {
-  local id=""
-  for _ in $(seq 1 600); do
-    id="$(xdotool search --onlyvisible --name "^${TITLE}\$" 2>/dev/null | head -1)"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
 # start_gallery <report>: starts the program, sets $pid, $win, $ox, $oy. The
 # gallery writes where its controls are and their starting values into
 # $work/layout.txt as it starts.
@@ -30,7 +20,7 @@ start_gallery() {
   (cd / && TOVIK_GALLERY_LAYOUT="$(winepath -w "$work/layout.txt" 2>/dev/null)" \
     exec wine "$exe" --report "$(winepath -w "$1" 2>/dev/null)") >/dev/null 2>&1 &
   pid=$!
-  win="$(wait_gallery)" || fail "the gallery did not appear"
+  win="$(TOVIK_TITLE="$TITLE" wait_window 60)" || fail "the gallery did not appear"
   read -r ox oy < <(window_origin "$win")
 }
 
