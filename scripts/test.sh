@@ -5,7 +5,14 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup.sh"
 . "$root/scripts/env.sh"
-bash "$root/scripts/build.sh"
+# Every target is compiled for both architectures; the tests run on the one
+# this machine can start (TOVIK_ONE_ARCH=1 skips the other, for a quick loop).
+if [ -n "${TOVIK_ONE_ARCH:-}" ]; then
+  bash "$root/scripts/build.sh"
+else
+  bash "$root/scripts/build_both.sh"
+fi
+echo "[test] the tests run on the ${TOVIK_ARCH:-i686} build ($TOVIK_ARCH_WHY; TOVIK_ARCH=i686 or x86_64 forces one)"
 # Tests always use the project's own server: they need real gamma ramps and
 # must not click around on somebody's desktop.
 DISPLAY="$(bash "$root/scripts/xserver.sh" start)"

@@ -27,15 +27,14 @@ bool IsSkinnedControl(HWND w) {
     return (GetPropA(w, "Hw_hProc") || GetPropA(w, "Kj_hProc")) && GetParent(w) != nullptr;
 }
 
+BOOL CALLBACK CollectSkinned(HWND w, LPARAM lp) {
+    if (IsSkinnedControl(w)) reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+    return TRUE;
+}
+
 std::vector<HWND> SkinnedControls(HWND gallery) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        gallery,
-        [](HWND w, LPARAM lp) -> BOOL {
-            if (IsSkinnedControl(w)) reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(gallery, CollectSkinned, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

@@ -283,7 +283,7 @@ TEST_F(ContainerProcTest, TreeExpansionRepaintsTheTree) {
         NMHDR header{tree, 1, static_cast<UINT>(code)};
         recorder_.Clear();
         SendMessageA(box_, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&header));
-        EXPECT_EQ(Invalid(tree), code != TVN_SELCHANGEDA) << code;
+        EXPECT_EQ(Invalid(tree), code != static_cast<int>(TVN_SELCHANGEDA)) << code;
         EXPECT_SEQUENCE(recorder_, box_, {{WM_NOTIFY, kAnyParams}});
     }
 }

@@ -276,8 +276,9 @@ TEST_F(RangeControlsTest, ProgressBarLengthFollowsPositionRangeAndOrientation) {
         SendMessageA(bar, PBM_SETRANGE32, c.low, c.high);
         SendMessageA(bar, PBM_SETPOS, c.pos, 0);
         const auto s = Progress(bar);
-        if (c.filled.x >= 0)
+        if (c.filled.x >= 0) {
             EXPECT_TRUE(Green(s->At(c.filled.x, c.filled.y))) << s->At(c.filled.x, c.filled.y);
+        }
         EXPECT_FALSE(Green(s->At(c.empty.x, c.empty.y))) << s->At(c.empty.x, c.empty.y);
         EXPECT_GT(Brightness(s->At(c.empty.x, c.empty.y)), Brightness(kPicture) + 100) << "trough";
     }

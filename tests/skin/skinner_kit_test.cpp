@@ -53,7 +53,9 @@ TEST_F(SkinnerKitTest, RecordLookupFindsOnlyTheControlsOwnEntry) {
         skin::SetIntProp(push_, skin::prop::kIndex, c.position);
         const Bound<ButtonRecord> b = skin::FindRecord(push_, &WindowRecord::buttons);
         EXPECT_EQ(static_cast<bool>(b), c.found);
-        if (b) EXPECT_EQ(b->window, push_);
+        if (b) {
+            EXPECT_EQ(b->window, push_);
+        }
         // Messages still reach the button whatever the properties say.
         SendMessageA(push_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x"));
         char text[8] = {};
