@@ -27,7 +27,6 @@ void StartUp() {
     skin::Globals& g = skin::State();
     g.gdiplusToken = StartGdiplus();
     g.appIcon = LoadAppIcon(GetModuleHandleA(nullptr));
-    g.firstSizePending = true;
     g.controlBackground = true;
     g.controlBlendLevel = 160;
     g.accentColour = 0xDDCA22;

@@ -7,7 +7,9 @@
 #include "gfx/gfx.h"
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
+#include "skin/core/menu_bar.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/frame_layout.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
@@ -206,10 +208,11 @@ gfx::GfxBitmap* ButtonImage(WindowRecord& r, CaptionButton& b) {
     return Decoded(b.decoded, b.image);
 }
 
+// Frame coordinates are the window DC's: the caption may lie outside the client area.
 void CopyToScreen(HWND window, const IntRect& box, HDC frame, bool withoutChildren) {
-    gdi::WindowDc dc(window);
+    gdi::WindowDc dc(window, true);
     if (!dc) return;
-    if (withoutChildren) ExcludeChildren(window, dc.get());
+    if (withoutChildren) ExcludeChildren(window, dc.get(), true);
     BitBlt(dc.get(), box.x, box.y, box.width, box.height, frame, box.x, box.y, SRCCOPY);
 }
 
@@ -271,38 +274,37 @@ void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::R
 }
 
 void ApplyWindowShape(HWND window) {
-    RECT rc;
-    GetClientRect(window, &rc);
-    gdi::Region wanted(CreateRoundRectRgn(0, 0, rc.right + 1, rc.bottom + 1, 5, 5));
+    const SIZE size = FrameSize(window);
+    gdi::Region wanted(CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, 5, 5));
     // Re-shaping a window costs the X server a round of shape requests: skip it
-    // when the window already has exactly this shape.
-    // The system keeps the shape cut to the window's rectangle, so both are
-    // compared inside it.
+    // when the window already has exactly this shape. The system keeps the shape
+    // cut to the window's rectangle, so both are compared inside it.
     gdi::Region current(CreateRectRgn(0, 0, 0, 0));
-    gdi::Region bounds(CreateRectRgn(0, 0, rc.right, rc.bottom));
-    if (wanted && current && bounds && GetWindowRgn(window, current.get()) != ERROR &&
+    gdi::Region bounds(CreateRectRgn(0, 0, size.cx, size.cy));
+    gdi::Region cut(CreateRectRgn(0, 0, 0, 0));
+    if (!wanted || !current || !bounds || !cut) return;
+    if (GetWindowRgn(window, current.get()) != ERROR &&
         CombineRgn(current.get(), current.get(), bounds.get(), RGN_AND) != ERROR &&
-        CombineRgn(wanted.get(), wanted.get(), bounds.get(), RGN_AND) != ERROR &&
-        EqualRgn(current.get(), wanted.get()))
+        CombineRgn(cut.get(), wanted.get(), bounds.get(), RGN_AND) != ERROR &&
+        EqualRgn(current.get(), cut.get()))
         return;
-    SetWindowRgn(window, nullptr, TRUE);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
-    GetClientRect(window, &rc);
-    // The region belongs to the window from here on.
-    SetWindowRgn(window, CreateRoundRectRgn(0, 0, rc.right + 1, rc.bottom + 1, 5, 5), TRUE);
+    // The region belongs to the window from here on. Whoever changed the size
+    // repaints the whole window anyway.
+    if (SetWindowRgn(window, wanted.get(), FALSE)) wanted.release();
 }
 
 void FullFrameRender(int index, HDC, bool present) {
     WindowRecord* r = Table().At(index);
     if (!r) return;
     const HWND window = r->window;
-    RECT rc;
-    GetClientRect(window, &rc);
-    const int W = rc.right, H = rc.bottom;
+    const SIZE size = FrameSize(window);
+    const int W = size.cx, H = size.cy;
+    r->rendering = true;
     ApplyWindowShape(window);
     // The shape change sends messages of its own: the record may have gone.
     r = Table().At(index, window);
     if (!r) return;
+    r->rendering = false;
 
     const bool firstRender = !r->frame;
     HBITMAP bitmap = gdi::NewArgbDib(W, H, &r->frameBits);
@@ -335,36 +337,138 @@ void FullFrameRender(int index, HDC, bool present) {
         for (int n = 1; n <= static_cast<int>(r->panelRects.size()); ++n)
             DrawPanel(index, &g, true, n);
     surface.Sync();
+    if (r->menuRow.height > 0) {
+        const RECT row = MenuRowBox(*r);
+        TakeSnapshot(frameDc, r->menuSnapshot,
+                     {row.left, row.top, row.right - row.left, row.bottom - row.top});
+        DrawMenuRow(index, true);
+    } else {
+        r->menuSnapshot.reset();
+    }
 
     r->frameDirty = false;
     if (!present) return;
     {
-        gdi::WindowDc dc(window);
+        gdi::WindowDc dc(window, true);
         if (dc) {
-            ExcludeChildren(window, dc.get());
+            ExcludeChildren(window, dc.get(), true);
             BitBlt(dc.get(), 0, 0, W, H, frameDc, 0, 0, SRCCOPY);
         }
     }
-    if (!State().firstSizePending) RefreshSkinnedChildren(index);
+    RefreshSkinnedChildren(index);
+}
+
+bool FrameIsCurrent(const WindowRecord& r) {
+    if (!r.frame.dc() || r.frameDirty) return false;
+    const SIZE size = FrameSize(r.window);
+    return std::max<LONG>(size.cx, 1) == r.frameWidth && std::max<LONG>(size.cy, 1) == r.frameHeight;
+}
+
+RECT MenuRowBox(const WindowRecord& r) {
+    return {kResizeBorder, r.menuRow.top, r.frameWidth - kResizeBorder,
+            r.menuRow.top + r.menuRow.height};
+}
+
+void DrawMenuRow(int index, bool insideRender) {
+    WindowRecord* r = Table().At(index);
+    if (!r || !r->frame.dc() || r->menuRow.height <= 0) return;
+    const RECT row = MenuRowBox(*r);
+    const IntRect box{row.left, row.top, row.right - row.left, row.bottom - row.top};
+    if (!insideRender && r->menuSnapshot.dc())
+        BitBlt(r->frame.dc(), box.x, box.y, box.width, box.height, r->menuSnapshot.dc(), 0, 0,
+               SRCCOPY);
+    const MenuRow& menu = r->menuRow;
+    {
+        FrameSurface fg(*r, nullptr, true);
+        gfx::GfxGraphics& g = *fg.g;
+        const float x = static_cast<float>(box.x), y = static_cast<float>(box.y);
+        const float w = static_cast<float>(box.width), h = static_cast<float>(box.height);
+        VerticalGradientRect(g, x, y, w, h, y, y + h, Argb(45, kWhite), Argb(15, kWhite));
+        gfx::GfxSolidBrush line;
+        line.Create(Argb(70, kWhite));
+        g.FillRectangle(line, x, y + h - 1, w, 1);
+        for (std::size_t i = 0; i < menu.items.size(); ++i) {
+            const bool open = static_cast<int>(i) == menu.open;
+            const bool hot = static_cast<int>(i) == menu.hot;
+            const MenuBarItem& item = menu.items[i];
+            if ((!open && !hot) || (item.state & MFS_DISABLED) || item.text.empty()) continue;
+            const RECT& b = item.box;
+            gfx::GfxPath shape;
+            shape.Create();
+            AddRoundRect(shape, static_cast<float>(b.left), static_cast<float>(b.top + 1),
+                         static_cast<float>(b.right - b.left - 1),
+                         static_cast<float>(b.bottom - b.top - 3), 5);
+            gfx::GfxSolidBrush fill;
+            fill.Create(Argb(open ? 200 : 120, State().accentColour));
+            g.FillPath(fill, shape);
+            gfx::GfxPen edge;
+            edge.Create(Argb(open ? 90 : 140, kWhite), 1);
+            g.DrawPath(edge, shape);
+        }
+        fg.Sync();
+    }
+    // GDI text: crisp, and it draws the "&" mnemonics itself.
+    HDC dc = r->frame.dc();
+    gdi::SelectGuard font(dc, MenuFont());
+    SetBkMode(dc, TRANSPARENT);
+    const bool cues = menu.cues || !(SendMessageA(r->window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL);
+    const UINT format = DT_SINGLELINE | DT_VCENTER | DT_CENTER | (cues ? 0 : DT_HIDEPREFIX);
+    for (const MenuBarItem& item : menu.items) {
+        if (item.text.empty()) continue;
+        const std::string label = MenuItemLabel(item.text);
+        RECT b = item.box;
+        const bool disabled = item.state & MFS_DISABLED;
+        if (!disabled) {
+            RECT shadow = b;
+            OffsetRect(&shadow, 1, 1);
+            SetTextColor(dc, RGB(30, 30, 30));
+            DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &shadow, format);
+        }
+        SetTextColor(dc, disabled ? RGB(150, 150, 150) : RGB(255, 255, 255));
+        DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &b, format);
+    }
+    GdiFlush();
+    if (!insideRender) CopyToScreen(r->window, box, dc, false);
+}
+
+void EnsureFrame(int index) {
+    WindowRecord* r = Table().At(index);
+    if (!r || r->rendering || IsIconic(r->window)) return;
+    if (!FrameIsCurrent(*r)) FullFrameRender(index, nullptr, false);
+}
+
+void PaintNonClient(int index) {
+    WindowRecord* r = Table().At(index);
+    if (!r || IsIconic(r->window)) return;
+    EnsureFrame(index);
+    r = Table().At(index);
+    if (!r || !r->frame.dc()) return;
+    gdi::WindowDc dc(r->window, true);
+    if (!dc) return;
+    RECT client{};
+    GetClientRect(r->window, &client);
+    const POINT origin = ClientOrigin(r->window);
+    OffsetRect(&client, origin.x, origin.y);
+    ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+    BitBlt(dc.get(), 0, 0, r->frameWidth, r->frameHeight, r->frame.dc(), 0, 0, SRCCOPY);
 }
 
 void FastFrameCopy(int index, HDC dc) {
     WindowRecord* r = Table().At(index);
     if (!r || !r->frame.dc()) return;
-    RECT wr;
-    GetWindowRect(r->window, &wr);
-    ExcludeChildren(r->window, dc);
-    BitBlt(dc, 0, 0, wr.right - wr.left, wr.bottom - wr.top, r->frame.dc(), 0, 0, SRCCOPY);
+    RECT client{};
+    GetClientRect(r->window, &client);
+    const POINT origin = ClientOrigin(r->window);
+    ExcludeChildren(r->window, dc, false);
+    BitBlt(dc, 0, 0, client.right, client.bottom, r->frame.dc(), origin.x, origin.y, SRCCOPY);
 }
 
 void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
                       std::optional<std::string> text) {
     WindowRecord* r = Table().At(index);
     if (!r || !r->frame.dc()) return;
-    RECT rc;
-    GetClientRect(r->window, &rc);
     const int B = kResizeBorder;
-    const IntRect box{B + 6, B + 1, rc.right - r->stripWidth - 10 - 2 * B, 32};
+    const IntRect box{B + 6, B + 1, r->frameWidth - r->stripWidth - 10 - 2 * B, 32};
     if (!insideRender)
         BitBlt(r->frame.dc(), box.x, box.y, box.width, box.height, r->captionSnapshot.dc(), box.x,
                box.y, SRCCOPY);
@@ -524,14 +628,20 @@ void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int num
     }
 }
 
-void ExcludeChildren(HWND window, HDC dc) {
+void ExcludeChildren(HWND window, HDC dc, bool windowDc) {
     if (!dc) return;
+    POINT origin{0, 0};
+    if (windowDc) {
+        RECT w{};
+        GetWindowRect(window, &w);
+        origin = {w.left, w.top};
+    } else {
+        ClientToScreen(window, &origin);
+    }
     for (HWND c : ChildrenOfClass(window, nullptr)) {
         if (!IsWindowVisible(c) || HasExStyle(c, WS_EX_TRANSPARENT)) continue;
         RECT cr;
         GetWindowRect(c, &cr);
-        POINT origin{0, 0};
-        ClientToScreen(GetAncestor(c, GA_ROOT), &origin);
         OffsetRect(&cr, -origin.x, -origin.y);
         ExcludeClipRect(dc, cr.left, cr.top, cr.right, cr.bottom);
     }

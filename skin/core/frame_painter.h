@@ -9,16 +9,29 @@
 
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_path.h"
+#include "skin/window/window_table.h"
 
 namespace skin {
 
 // Recomposes the cached image of window `index`; with present, copies it to the
 // window (children clipped out) and refreshes the skinned children.
 void FullFrameRender(int index, HDC dc, bool present);
-// Gives the window rounded corners (a 5 x 5 ellipse).
+// Gives the window rounded corners (a 5 x 5 ellipse) at its current size.
 void ApplyWindowShape(HWND window);
-// Copies the cached image to dc with the children clipped out (WM_PAINT).
+// True when the cached image is clean and has the window's current size.
+bool FrameIsCurrent(const WindowRecord& r);
+// Renders the cached image when it is not current (never for a minimised window).
+void EnsureFrame(int index);
+// Copies the client part of the cached image to a client DC with the children
+// clipped out (WM_PAINT).
 void FastFrameCopy(int index, HDC dc);
+// Copies the non-client part of the cached image to the window (WM_NCPAINT).
+void PaintNonClient(int index);
+// The menu row's band in frame coordinates.
+RECT MenuRowBox(const WindowRecord& r);
+// Redraws the menu row (items, hot and open item); outside a render from its
+// snapshot and onto the screen.
+void DrawMenuRow(int index, bool insideRender);
 // Redraws the icon and title; outside a render from the snapshot and onto the screen.
 void DrawCaptionTitle(int index, gfx::GfxGraphics* graphics, bool insideRender,
                       std::optional<std::string> text = std::nullopt);
@@ -31,8 +44,9 @@ void DrawPanel(int index, gfx::GfxGraphics* graphics, bool insideRender, int num
 void RefreshSkinnedChildren(int index);
 
 // Excludes every visible, non-transparent direct child of window from dc's clip
-// region, so that a copy to dc never paints over the children.
-void ExcludeChildren(HWND window, HDC dc);
+// region, so that a copy to dc never paints over the children. dc is the
+// window's client DC, or its whole-window DC when windowDc is set.
+void ExcludeChildren(HWND window, HDC dc, bool windowDc);
 
 // Shared outline primitives, also used by the control painters.
 // A rounded rectangle whose corner diameter d is clamped to 1..100.

@@ -14,7 +14,6 @@ namespace skin {
 struct Globals {
     ULONG_PTR gdiplusToken = 0;        // for the one GdiplusShutdown at the end
     HICON appIcon = nullptr;           // drawn in the caption; may stay null
-    bool firstSizePending = true;      // consumed by the first WM_SIZE of a skinned window
     bool controlBackground = true;     // the button skinners run only while it is set
     int controlBlendLevel = 160;       // 0..255, passed by control skinners to their drawing
     COLORREF accentColour = 0xDDCA22;  // replaced by skin initialisation
@@ -28,7 +27,6 @@ struct Globals {
     std::shared_ptr<gfx::GfxBitmap> decodedSkinImage;
     unsigned skinImageGeneration = 0;  // bumped whenever the skin image changes
 
-    int pressedButton = 0;             // caption button found by the last move or press, any window
     void (*onDeactivate)() = nullptr;  // run when the application loses activation
 };
 

@@ -8,6 +8,7 @@
 #include "skin/core/frame_painter.h"
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
+#include "skin/core/menu_bar.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/frame_layout.h"
 #include "skin/window/skinner_kit.h"
@@ -19,75 +20,109 @@ namespace {
 constexpr UINT kFadeInterval = 20;
 constexpr int kFadeSteps = 8;
 constexpr int kFadeAlphaStep = 30;
-
-int X(LPARAM lp) { return MouseX(lp); }
-int Y(LPARAM lp) { return MouseY(lp); }
+constexpr int kFadeTopAlpha = kFadeSteps * kFadeAlphaStep;  // 240
 
 UINT_PTR TimerId(HWND window) { return reinterpret_cast<UINT_PTR>(window); }
 
-// The resize zone under (x, y) as the code added to SC_SIZE, or 0; the zones are
-// tested in this order and the first match wins.
+// A mouse message's client point in frame coordinates.
+POINT FramePoint(HWND window, LPARAM lp) { return ClientToFrame(window, {MouseX(lp), MouseY(lp)}); }
+// A non-client message's screen point in frame coordinates.
+POINT FramePointOfScreen(HWND window, LPARAM lp) {
+    RECT w{};
+    GetWindowRect(window, &w);
+    return {MouseX(lp) - w.left, MouseY(lp) - w.top};
+}
+
+// The resize zone under (x, y) as the code added to SC_SIZE (a WMSZ_ value), or
+// 0; the zones are tested in this order and the first match wins.
 int MatchZone(int x, int y, int R, int H) {
     const int B = kResizeBorder;
-    if (x <= B && y >= 11 && y < H - 10) return 1;      // left
-    if (x >= R - B && y >= 11 && y < H - 10) return 2;  // right
-    if (x >= 11 && y <= B && x < R - 10) return 3;      // top
-    if (x >= 11 && y >= H - B && x < R - 10) return 6;  // bottom
-    if (x <= 10 && y <= 10) return 4;                   // top-left
-    if (x >= R - 10 && y <= 10) return 5;               // top-right
-    if (x <= 10 && y >= H - 10) return 7;               // bottom-left
-    if (x >= R - 10 && y >= H - 10) return 8;           // bottom-right
+    if (x <= B && y >= 11 && y < H - 10) return WMSZ_LEFT;
+    if (x >= R - B && y >= 11 && y < H - 10) return WMSZ_RIGHT;
+    if (x >= 11 && y <= B && x < R - 10) return WMSZ_TOP;
+    if (x >= 11 && y >= H - B && x < R - 10) return WMSZ_BOTTOM;
+    if (x <= 10 && y <= 10) return WMSZ_TOPLEFT;
+    if (x >= R - 10 && y <= 10) return WMSZ_TOPRIGHT;
+    if (x <= 10 && y >= H - 10) return WMSZ_BOTTOMLEFT;
+    if (x >= R - 10 && y >= H - 10) return WMSZ_BOTTOMRIGHT;
     return 0;
 }
 
-LPCSTR ZoneCursor(int code) {
-    switch (code) {
-        case 1:
-        case 2: return IDC_SIZEWE;
-        case 3:
-        case 6: return IDC_SIZENS;
-        case 4:
-        case 8: return IDC_SIZENWSE;
+LPCSTR ZoneCursor(int zone) {
+    switch (zone) {
+        case WMSZ_LEFT:
+        case WMSZ_RIGHT: return IDC_SIZEWE;
+        case WMSZ_TOP:
+        case WMSZ_BOTTOM: return IDC_SIZENS;
+        case WMSZ_TOPLEFT:
+        case WMSZ_BOTTOMRIGHT: return IDC_SIZENWSE;
         default: return IDC_SIZENESW;
     }
 }
 
-void SetResizeCursor(WindowRecord& r, LPARAM lp, const RECT& client) {
-    if (!r.doubleClickOption) return;
-    if (int zone = MatchZone(X(lp), Y(lp), client.right, client.bottom))
+// The hit-test code of a resize zone: HTLEFT .. HTBOTTOMRIGHT follow the WMSZ_ order.
+LRESULT ZoneHit(int zone) { return HTLEFT + zone - WMSZ_LEFT; }
+
+// Only a sizable window that is neither maximised nor minimised offers its edges.
+bool Resizable(const WindowRecord& r) {
+    return r.sizable && r.doubleClickOption && !r.maximized && !r.minimized;
+}
+
+bool InStrip(const WindowRecord& r, POINT p) {
+    return r.stripX <= p.x && p.x <= r.stripX + r.stripWidth && 3 <= p.y && p.y <= r.stripHeight;
+}
+
+void SetResizeCursor(const WindowRecord& r, POINT p) {
+    if (!Resizable(r)) return;
+    const SIZE size = FrameSize(r.window);
+    if (int zone = MatchZone(p.x, p.y, size.cx, size.cy))
         SetCursor(LoadCursorA(nullptr, ZoneCursor(zone)));
 }
 
 void StartMove(HWND window) { SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0); }
 
-void DragOrResizeStart(WindowRecord& r, LPARAM lp, const RECT& client) {
-    const int x = X(lp), y = Y(lp);
-    if (r.stripX <= x && x <= r.stripX + r.stripWidth && 3 <= y && y <= r.stripHeight) return;
-    if (!r.dragOption) return;
+// A press on a window whose caption lies over its client area: an edge starts a
+// resize, the caption a move; the caption buttons keep their own presses.
+void DragOrResizeStart(WindowRecord& r, POINT p) {
+    if (InStrip(r, p) || !r.dragOption) return;
     HWND window = r.window;
     if (!r.doubleClickOption) {
-        if (y <= r.captionHeight) StartMove(window);
+        if (p.y <= r.captionHeight) StartMove(window);
         return;
     }
-    if (int zone = MatchZone(x, y, client.right, client.bottom)) {
+    const SIZE size = FrameSize(window);
+    if (int zone = r.sizable ? MatchZone(p.x, p.y, size.cx, size.cy) : 0) {
         r.frameDirty = true;
         SetCursor(LoadCursorA(nullptr, ZoneCursor(zone)));
         SendMessageA(window, WM_SYSCOMMAND, SC_SIZE + zone, 0);
-    } else if (y <= r.captionHeight) {
+    } else if (p.y <= r.captionHeight) {
         StartMove(window);
     }
 }
 
-void OnMouseMove(int index, WindowRecord& r, LPARAM lp) {
+// Repaints the whole window, frame and children, after the frame changed.
+void RepaintEverything(HWND window) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// ---- Caption buttons: hover fades and presses
+
+void TrackLeave(HWND window, bool nonClient) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_HOVER | TME_LEAVE | (nonClient ? TME_NONCLIENT : 0u),
+                        window, 1};
+    TrackMouseEvent(&tme);
+}
+
+// The pointer is at frame point p (a move over the client or the non-client area).
+void OnPointerMove(int index, WindowRecord& r, POINT p, bool nonClient) {
     HWND window = r.window;
-    RECT client{};
-    GetClientRect(window, &client);
-    if (!r.mouseInside) {
-        TRACKMOUSEEVENT tme{sizeof tme, TME_HOVER | TME_LEAVE, window, 1};
-        TrackMouseEvent(&tme);
-    }
+    if (!r.mouseInside) TrackLeave(window, nonClient);
+    if (r.ownsNonClient) SetMenuHot(index, nonClient ? MenuItemAt(r, p) : -1);
     if (!r.dragOption) return;
-    if (NearStrip(index, lp)) {
+    const bool nearStrip = r.stripX - 2 <= p.x && p.x <= r.stripX + r.stripWidth && 0 <= p.y &&
+                      p.y <= r.stripHeight;
+    if (nearStrip) {
         if (!r.hoverTimerRunning) {
             SetTimer(window, TimerId(window), kFadeInterval, nullptr);
             r.hoverTimerRunning = true;
@@ -95,36 +130,73 @@ void OnMouseMove(int index, WindowRecord& r, LPARAM lp) {
     } else {
         r.hoverTimerRunning = false;
     }
-    int& pressed = State().pressedButton;
-    pressed = CaptionButtonHitTest(index, X(lp), Y(lp));
-    if (r.hotButton >= 1 && r.hotButton != pressed) {
+    const int under = CaptionButtonHitTest(index, p.x, p.y);
+    if (r.pressedButton > 0) {
+        // Held since a press on a caption button: it looks pressed exactly while
+        // the pointer is back on it, as the system's own caption buttons do.
+        const bool over = under == r.pressedButton;
+        if (over != r.pressedShown) {
+            r.pressedShown = over;
+            if (over)
+                DrawCaptionButton(index, r.pressedButton, nullptr, false, true);
+            else
+                DrawCaptionButton(index, r.pressedButton, nullptr, false, false, 0);
+        }
+        return;
+    }
+    if (r.hotButton >= 1 && r.hotButton != under) {
         if (r.fadeOut.step < kFadeSteps)
             DrawCaptionButton(index, r.fadeOut.button, nullptr, false, false, 0);
         r.fadeOut = {r.hotButton, 0};
     }
-    if (pressed >= 1 && pressed != r.hotButton) r.fadeIn = {pressed, 0};
-    r.hotButton = pressed;
-    if (!r.maximized) SetResizeCursor(r, lp, client);
+    if (under >= 1 && under != r.hotButton) r.fadeIn = {under, 0};
+    r.hotButton = under;
+    if (!r.maximized && !r.ownsNonClient) SetResizeCursor(r, p);
 }
 
-void OnLButtonDown(int index, WindowRecord& r, LPARAM lp) {
+// A left press at frame point p. On a caption button it is held (with the mouse
+// captured) until the release decides.
+void OnPress(int index, WindowRecord& r, POINT p, bool clientArea) {
     HWND window = r.window;
-    RECT client{};
-    GetClientRect(window, &client);
     r.fadeIn.button = 0;
     if (!r.dragOption) return;
-    if (!r.maximized && !r.minimized) DragOrResizeStart(r, lp, client);
+    if (clientArea && !r.ownsNonClient && !r.maximized && !r.minimized) DragOrResizeStart(r, p);
     // A move or resize loop may have run: look the record up again.
-    if (!Table().At(index, window)) return;
-    int& pressed = State().pressedButton;
-    pressed = CaptionButtonHitTest(index, X(lp), Y(lp));
-    if (pressed > 0) DrawCaptionButton(index, pressed, nullptr, false, true);
+    WindowRecord* again = Table().At(index, window);
+    if (!again) return;
+    const int button = CaptionButtonHitTest(index, p.x, p.y);
+    if (button <= 0) return;
+    again->pressedButton = button;
+    again->pressedShown = true;
+    SetCapture(window);
+    DrawCaptionButton(index, button, nullptr, false, true);
+}
+
+void CancelPress(int index, WindowRecord& r) {
+    const int button = r.pressedButton;
+    r.pressedButton = 0;
+    r.pressedShown = false;
+    if (button > 0) DrawCaptionButton(index, button, nullptr, false, false, 0);
+}
+
+// A left release at frame point p: a caption button acts only when the press
+// began on it and the release ends on it.
+void OnRelease(int index, WindowRecord& r, POINT p) {
+    const int button = r.pressedButton;
+    if (button <= 0) return;
+    HWND window = r.window;
+    CancelPress(index, r);  // the cached frame must not keep the pressed look
+    if (GetCapture() == window) ReleaseCapture();
+    WindowRecord* again = Table().At(index, window);
+    if (!again || !again->dragOption || button > again->CaptionButtonCount()) return;
+    if (CaptionButtonHitTest(index, p.x, p.y) == button) CaptionButtonAction(index, button);
 }
 
 void OnMouseLeave(int index, WindowRecord& r) {
     r.mouseInside = false;
+    if (r.ownsNonClient) SetMenuHot(index, -1);
     if (index >= 1 && r.hotButton >= 1 && r.dragOption) {
-        if (r.fadeOut.step <= 7 && r.fadeIn.step <= 7) {
+        if (r.fadeOut.step < kFadeSteps && r.fadeIn.step < kFadeSteps) {
             DrawCaptionButton(index, r.fadeOut.button, nullptr, false, false);
             r.fadeIn = {};
         }
@@ -134,17 +206,18 @@ void OnMouseLeave(int index, WindowRecord& r) {
 }
 
 void OnFadeTimer(int index, WindowRecord& r) {
-    if (r.fadeIn.button >= 1 && r.fadeIn.step <= 7) {
+    if (r.fadeIn.button >= 1 && r.fadeIn.step < kFadeSteps) {
         ++r.fadeIn.step;
         DrawCaptionButton(index, r.fadeIn.button, nullptr, false, false,
                           r.fadeIn.step * kFadeAlphaStep);
     }
-    if (r.fadeOut.button >= 1 && r.fadeOut.step <= 7) {
+    if (r.fadeOut.button >= 1 && r.fadeOut.step < kFadeSteps) {
         ++r.fadeOut.step;
         DrawCaptionButton(index, r.fadeOut.button, nullptr, false, false,
-                          240 - r.fadeOut.step * kFadeAlphaStep);
+                          kFadeTopAlpha - r.fadeOut.step * kFadeAlphaStep);
     }
-    if ((!r.mouseInside || !r.hoverTimerRunning) && (r.fadeOut.step > 7 || r.fadeOut.button == 0)) {
+    if ((!r.mouseInside || !r.hoverTimerRunning) &&
+        (r.fadeOut.step >= kFadeSteps || r.fadeOut.button == 0)) {
         r.hoverTimerRunning = false;
         KillTimer(r.window, TimerId(r.window));
         r.hotButton = 0;
@@ -152,6 +225,8 @@ void OnFadeTimer(int index, WindowRecord& r) {
         r.fadeOut = {};
     }
 }
+
+// ---- Size, shape and painting
 
 void OnGetMinMaxInfo(const WindowRecord& r, MINMAXINFO* info) {
     if (!info) return;
@@ -168,19 +243,28 @@ void OnGetMinMaxInfo(const WindowRecord& r, MINMAXINFO* info) {
     } else {
         info->ptMaxTrackSize = {r.maxTrackWidth, r.maxTrackHeight};
     }
+    // Maximised, the skinned frame fills the monitor's work area exactly: the
+    // system would push a sizing border's width past each edge.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromWindow(r.window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        info->ptMaxPosition = {work.left - monitor.rcMonitor.left, work.top - monitor.rcMonitor.top};
+        info->ptMaxSize = {work.right - work.left, work.bottom - work.top};
+    }
 }
 
 void OnPaint(int index, WindowRecord& r) {
     HWND window = r.window;
     gdi::PaintScope paint(window);
-    if (r.minimized) return;
-    if (r.frameDirty) {
-        FullFrameRender(index, paint.dc(), true);
-        // The render sends messages of its own: the record may be gone by now.
-        if (WindowRecord* again = Table().At(index, window)) again->frameDirty = false;
-    } else {
-        FastFrameCopy(index, paint.dc());
-    }
+    if (r.minimized || IsIconic(window)) return;
+    const bool stale = !FrameIsCurrent(r);
+    EnsureFrame(index);
+    // The render sends messages of its own: the record may be gone by now.
+    if (!Table().At(index, window)) return;
+    FastFrameCopy(index, paint.dc());
+    // Children painted over the old picture must paint over the new one.
+    if (stale) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void OnSysCommand(WindowRecord& r, WPARAM wp) {
@@ -230,7 +314,7 @@ int CaptionButtonHitTest(int index, int x, int y) {
 bool NearStrip(int index, LPARAM lp) {
     WindowRecord* r = Table().At(index);
     if (!r) return false;
-    const int x = X(lp), y = Y(lp);
+    const int x = MouseX(lp), y = MouseY(lp);
     return r->stripX - 2 <= x && x <= r->stripX + r->stripWidth && 0 <= y && y <= r->stripHeight;
 }
 
@@ -256,14 +340,15 @@ int MaximizeButtonPosition(int index) {
 }
 
 int ResizeZone(int, LPARAM lp, const RECT& client) {
-    return MatchZone(X(lp), Y(lp), client.right, client.bottom);
+    return MatchZone(MouseX(lp), MouseY(lp), client.right, client.bottom);
 }
 
 void CaptionButtonAction(int index, int position) {
     WindowRecord* r = Table().At(index);
     if (!r || position < 1 || position > r->CaptionButtonCount()) return;
     HWND window = r->window;
-    switch (r->CaptionAt(position)->command) {
+    const CaptionButton& button = *r->CaptionAt(position);
+    switch (button.command) {
         case kClose: SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
         case kMaximize:
             r->frameDirty = true;
@@ -280,7 +365,15 @@ void CaptionButtonAction(int index, int position) {
             r->minimized = true;
             SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
             break;
-        default:  // main menu and help have no action of their own
+        case kMainMenu: {
+            // The window's menu (or its system menu) drops down under the button.
+            RECT w{};
+            GetWindowRect(window, &w);
+            const RECT hit = HitRectOf(button.hit);
+            OpenMainMenu(index, {w.left + hit.left, w.top + hit.bottom + 1});
+            break;
+        }
+        default:  // help has no action of its own
             break;
     }
 }
@@ -300,16 +393,144 @@ void DestroyCleanup(HWND window) {
 
 namespace {
 
-void OnSize(WindowRecord& r) {
+// Minimised, maximised and restored by whatever means (caption button, system
+// menu, the program's own ShowWindow): the record follows the window.
+LRESULT OnSize(const Msg& m, WindowRecord& r) {
     r.hotButton = 0;
-    Globals& g = State();
-    r.frameDirty = !g.firstSizePending;
-    g.firstSizePending = false;
+    const bool wasMinimized = r.minimized;
+    if (m.wp == SIZE_MINIMIZED) {
+        r.minimized = true;
+    } else if (m.wp == SIZE_MAXIMIZED || m.wp == SIZE_RESTORED) {
+        r.minimized = false;
+        r.maximized = m.wp == SIZE_MAXIMIZED;
+    }
+    const LRESULT result = CallPrevious(m);
+    if (wasMinimized && m.wp != SIZE_MINIMIZED) RepaintEverything(m.window);
+    return result;
 }
 
-void OnSetText(int index, const WindowRecord& r, LPARAM lp) {
-    if (r.drawCaptionTitle && r.dragOption && lp)
-        DrawCaptionTitle(index, nullptr, false, std::string(reinterpret_cast<const char*>(lp)));
+// Every change of the window's size or frame: the frame is laid out and rendered
+// for the new size (shape included) before the program lays out its children
+// in WM_SIZE, and the whole window repaints afterwards, so that no pixel of an
+// earlier size survives in the frame or behind a child.
+LRESULT OnWindowPosChanged(const Msg& m, int index) {
+    WindowRecord* r = Table().At(index, m.window);
+    const std::size_t rowBefore = r->menuRow.items.size();
+    const int heightBefore = r->menuRow.height;
+    LayoutFrame(index);
+    if (r->menuRow.items.size() != rowBefore || r->menuRow.height != heightBefore)
+        r->frameDirty = true;
+    const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(m.lp);
+    const bool frameChanged = pos && (pos->flags & SWP_FRAMECHANGED) && !r->rendering;
+    if (frameChanged) r->frameDirty = true;  // a changed menu (DrawMenuBar) or style
+    const bool stale = !r->rendering && !FrameIsCurrent(*r);
+    if (stale) EnsureFrame(index);
+    const LRESULT result = CallPrevious(m);
+    if (stale && Table().At(index, m.window) && !IsIconic(m.window)) RepaintEverything(m.window);
+    return result;
+}
+
+// The skin's bands around the program's client area.
+LRESULT OnNcCalcSize(const Msg& m, WindowRecord& r) {
+    if (!m.lp) return 0;
+    RECT* rect = m.wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.lp)->rgrc[0]
+                      : reinterpret_cast<RECT*>(m.lp);
+    const FrameInsets in = NonClientInsets(r, rect->right - rect->left);
+    rect->left += in.left;
+    rect->top += in.top;
+    rect->right -= in.right;
+    rect->bottom -= in.bottom;
+    if (rect->right < rect->left) rect->right = rect->left;
+    if (rect->bottom < rect->top) rect->bottom = rect->top;
+    return 0;
+}
+
+LRESULT HitOfButton(int command) {
+    switch (command) {
+        case kClose: return HTCLOSE;
+        case kMaximize: return HTMAXBUTTON;
+        case kMinimize: return HTMINBUTTON;
+        case kHelp: return HTHELP;
+        default: return HTSYSMENU;
+    }
+}
+
+LRESULT OnNcHitTest(const Msg& m, int index, WindowRecord& r) {
+    const POINT p = FramePointOfScreen(m.window, m.lp);
+    RECT client{};
+    GetClientRect(m.window, &client);
+    const POINT origin = ClientOrigin(m.window);
+    OffsetRect(&client, origin.x, origin.y);
+    if (PtInRect(&client, p)) return CallPrevious(m);
+    const SIZE size = FrameSize(m.window);
+    if (p.x < 0 || p.y < 0 || p.x >= size.cx || p.y >= size.cy) return HTNOWHERE;
+    // Caption buttons before the corner zone they overlap, as for a press.
+    if (r.dragOption && InStrip(r, p))
+        if (const int button = CaptionButtonHitTest(index, p.x, p.y))
+            return HitOfButton(r.CaptionAt(button)->command);
+    if (Resizable(r))
+        if (const int zone = MatchZone(p.x, p.y, size.cx, size.cy)) return ZoneHit(zone);
+    if (MenuItemAt(r, p) >= 0) return HTMENU;
+    if (p.y < r.captionHeight) return r.dragOption ? HTCAPTION : HTBORDER;
+    return HTBORDER;
+}
+
+bool IsCaptionButtonHit(WPARAM hit) {
+    return hit == HTCLOSE || hit == HTMAXBUTTON || hit == HTMINBUTTON || hit == HTHELP ||
+           hit == HTSYSMENU;
+}
+
+// The caption tooltip watches client mouse messages only; over a non-client
+// caption it is told of the moves itself.
+void RelayToTooltip(const WindowRecord& r, POINT frame) {
+    HWND tip = r.captionTooltip.GetWindow();
+    if (!tip) return;
+    const POINT c = FrameToClient(r.window, frame);
+    MSG msg{r.window, WM_MOUSEMOVE, 0, MAKELPARAM(c.x, c.y), static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&msg.pt);
+    SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+LRESULT OnNcMouseMove(const Msg& m, int index, WindowRecord& r) {
+    const POINT p = FramePointOfScreen(m.window, m.lp);
+    RelayToTooltip(r, p);
+    OnPointerMove(index, r, p, true);
+    if (m.wp == HTMENU || IsCaptionButtonHit(m.wp)) return 0;
+    return CallPrevious(m);
+}
+
+LRESULT OnNcLButtonDown(const Msg& m, int index, WindowRecord& r, bool doubleClick) {
+    const POINT p = FramePointOfScreen(m.window, m.lp);
+    if (m.wp == HTMENU) {
+        TrackMenuBar(index, MenuItemAt(r, p), false);
+        return 0;
+    }
+    if (IsCaptionButtonHit(m.wp)) {
+        OnPress(index, r, p, false);
+        return 0;
+    }
+    if (m.wp == HTCAPTION) {
+        r.fadeIn.button = 0;
+        if (!doubleClick) return r.dragOption ? CallPrevious(m) : 0;
+        // The caption's double-click is the maximise button's, as in a window
+        // whose caption lies over its client area.
+        if (r.doubleClickOption)
+            if (const int button = MaximizeButtonPosition(index)) CaptionButtonAction(index, button);
+        return 0;
+    }
+    // Edges start the system's own resize; a double-click there means nothing.
+    return doubleClick ? 0 : CallPrevious(m);
+}
+
+LRESULT OnCaptureChanged(const Msg& m, int index, WindowRecord& r) {
+    if (r.pressedButton > 0 && reinterpret_cast<HWND>(m.lp) != m.window) CancelPress(index, r);
+    return CallPrevious(m);
+}
+
+LRESULT OnSetText(const Msg& m, int index, const WindowRecord& r) {
+    if (r.drawCaptionTitle && r.dragOption && m.lp)
+        DrawCaptionTitle(index, nullptr, false, std::string(reinterpret_cast<const char*>(m.lp)));
+    return CallPrevious(m);
 }
 
 LRESULT OnEraseBackground(WPARAM wp) {
@@ -323,19 +544,13 @@ void OnShowWindow(int index, WindowRecord& r, WPARAM wp) {
         r.minimized = false;
         return;
     }
-    gdi::PaintScope paint(r.window);
-    FullFrameRender(index, paint.dc(), true);
+    EnsureFrame(index);
 }
 
 void OnDrawItem(int index, LPARAM lp) {
     if (!lp) return;
     const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
     DispatchDrawItem(index, item);
-}
-
-void OnWindowPosChanged(int index, const WindowRecord& r) {
-    LayoutCaptionButtons(index);
-    if (r.bottomBarHeight > 0) LayoutBottomBar(index);
 }
 
 // Tree views repaint themselves after an item expands or collapses.
@@ -358,16 +573,41 @@ LRESULT OnNcDestroy(const Msg& m) {
     return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);
 }
 
-void OnLButtonUp(int index, const WindowRecord& r) {
-    const int pressed = State().pressedButton;
-    if (pressed > 0 && pressed <= r.CaptionButtonCount() && r.dragOption)
-        CaptionButtonAction(index, pressed);
+void OnLButtonDoubleClick(int index, const WindowRecord& r, POINT p) {
+    if (r.ownsNonClient || PanelHitTest(index, p.x, p.y) != 0 || p.y > r.captionHeight ||
+        !r.doubleClickOption)
+        return;
+    if (int button = MaximizeButtonPosition(index)) CaptionButtonAction(index, button);
 }
 
-void OnLButtonDoubleClick(int index, const WindowRecord& r, LPARAM lp) {
-    if (PanelHitTest(index, X(lp), Y(lp)) != 0 || Y(lp) > r.captionHeight || !r.doubleClickOption)
-        return;
-    if (int p = MaximizeButtonPosition(index)) CaptionButtonAction(index, p);
+// Messages of the non-client area the skin draws; the rest go on below.
+bool DispatchNonClient(const Msg& m, int index, WindowRecord& r, LRESULT& result) {
+    switch (m.message) {
+        case WM_NCCALCSIZE: result = OnNcCalcSize(m, r); return true;
+        case WM_NCPAINT: PaintNonClient(index); result = 0; return true;
+        default: break;
+    }
+    if (!r.ownsNonClient) return false;
+    switch (m.message) {
+        case WM_NCHITTEST: result = OnNcHitTest(m, index, r); return true;
+        case WM_NCMOUSEMOVE: result = OnNcMouseMove(m, index, r); return true;
+        case WM_NCLBUTTONDOWN: result = OnNcLButtonDown(m, index, r, false); return true;
+        case WM_NCLBUTTONDBLCLK: result = OnNcLButtonDown(m, index, r, true); return true;
+        case WM_NCMOUSEHOVER: r.mouseInside = true; return false;
+        case WM_NCMOUSELEAVE: OnMouseLeave(index, r); return false;
+        // Activation changes no pixel of the skin's frame: the system must not
+        // paint its own caption (lParam -1 keeps it from painting at all).
+        case WM_NCACTIVATE:
+            result = CallPrevious({m.window, m.message, m.wp, -1});
+            return true;
+        case WM_SYSCOMMAND:
+            if ((m.wp & 0xFFF0) == SC_KEYMENU && OpenMenuByKey(index, static_cast<WPARAM>(m.lp))) {
+                result = 0;
+                return true;
+            }
+            return false;
+        default: return false;
+    }
 }
 
 LRESULT Dispatch(const Msg& m) {
@@ -377,9 +617,11 @@ LRESULT Dispatch(const Msg& m) {
     // An index that leads nowhere (or elsewhere): the message just goes on.
     if (!found) return CallPrevious(m);
     WindowRecord& r = *found;
+    LRESULT handled = 0;
+    if (DispatchNonClient(m, index, r, handled)) return handled;
     switch (m.message) {
-        case WM_SIZE: OnSize(r); break;
-        case WM_SETTEXT: OnSetText(index, r, m.lp); break;
+        case WM_SIZE: return OnSize(m, r);
+        case WM_SETTEXT: return OnSetText(m, index, r);
         case WM_PAINT: OnPaint(index, r); return DefWindowProcA(m.window, m.message, m.wp, m.lp);
         case WM_QUERYOPEN: r.minimized = false; break;
         case WM_ERASEBKGND: return OnEraseBackground(m.wp);
@@ -389,16 +631,18 @@ LRESULT Dispatch(const Msg& m) {
             break;
         case WM_GETMINMAXINFO: OnGetMinMaxInfo(r, reinterpret_cast<MINMAXINFO*>(m.lp)); break;
         case WM_DRAWITEM: OnDrawItem(index, m.lp); break;
-        case WM_WINDOWPOSCHANGED: OnWindowPosChanged(index, r); break;
+        case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(m, index);
         case WM_NOTIFY: OnNotify(m.lp); break;
         case WM_SYSCOMMAND: OnSysCommand(r, m.wp); break;
+        case WM_MENUSELECT: NoteMenuSelect(m.wp, m.lp); break;
         case WM_TIMER:
             if (m.wp == TimerId(m.window)) OnFadeTimer(index, r);
             break;
-        case WM_MOUSEMOVE: OnMouseMove(index, r, m.lp); break;
-        case WM_LBUTTONDOWN: OnLButtonDown(index, r, m.lp); break;
-        case WM_LBUTTONUP: OnLButtonUp(index, r); break;
-        case WM_LBUTTONDBLCLK: OnLButtonDoubleClick(index, r, m.lp); break;
+        case WM_MOUSEMOVE: OnPointerMove(index, r, FramePoint(m.window, m.lp), false); break;
+        case WM_LBUTTONDOWN: OnPress(index, r, FramePoint(m.window, m.lp), true); break;
+        case WM_LBUTTONUP: OnRelease(index, r, FramePoint(m.window, m.lp)); break;
+        case WM_LBUTTONDBLCLK: OnLButtonDoubleClick(index, r, FramePoint(m.window, m.lp)); break;
+        case WM_CAPTURECHANGED: return OnCaptureChanged(m, index, r);
         case WM_MOUSEHOVER: r.mouseInside = true; break;
         case WM_MOUSELEAVE: OnMouseLeave(index, r); break;
         // WM_QUIT never reaches a window from a message loop; GDI+ shuts down

@@ -1,5 +1,6 @@
 #include "skin/window/apply_skin.h"
 
+#include <climits>
 #include <memory>
 
 #include "gfx/gfx_font.h"
@@ -39,6 +40,31 @@ void AddCaptionButton(WindowRecord& r, int& total, int width, const res::ByteSpa
     b.tooltip = tooltip;
     r.captionButtons.push_back(std::move(b));
     total += width;
+}
+
+// What the skin's frame replaces: a system caption, dialog frame or border, and
+// the edges drawn around them. WS_THICKFRAME stays: it says the window is sizable,
+// and the skin's non-client area takes its place.
+constexpr LONG kSystemFrame = WS_CAPTION;  // WS_BORDER | WS_DLGFRAME
+constexpr LONG kSystemEdges =
+    WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+// The system adds WS_EX_WINDOWEDGE to every sizable window by itself: only a
+// dialog frame says the program asked for a frame.
+
+// True when the program's own size limits leave room to resize: it answers
+// WM_GETMINMAXINFO with a minimum or a maximum track size, and they differ.
+bool ProgramAllowsResize(HWND window) {
+    constexpr LONG kUnset = -0x7FFF;
+    MINMAXINFO info{};
+    info.ptMinTrackSize = {kUnset, kUnset};
+    info.ptMaxTrackSize = {kUnset, kUnset};
+    SendMessageA(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const auto set = [](POINT p) { return p.x != kUnset || p.y != kUnset; };
+    const bool minSet = set(info.ptMinTrackSize), maxSet = set(info.ptMaxTrackSize);
+    if (!minSet && !maxSet) return false;
+    const POINT low = minSet ? info.ptMinTrackSize : POINT{0, 0};
+    const POINT high = maxSet ? info.ptMaxTrackSize : POINT{LONG_MAX, LONG_MAX};
+    return low.x != high.x || low.y != high.y;
 }
 
 }  // namespace
@@ -81,11 +107,18 @@ ControlFont PushButtonFont(ControlFont read) {
 void ApplySkin(HWND window, const ApplySkinOptions& o) {
     if (!window || FindWindowIndex(window) > 0) return;
     const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    const bool hasMenu = !(style & WS_CHILD) && GetMenu(window) != nullptr;
     RECT client{};
     GetClientRect(window, &client);
 
     auto r = std::make_unique<WindowRecord>();
     r->window = window;
+    // A window that came with the system's caption, frame or menu bar gets the
+    // skin's as its non-client area; one made borderless for the skin keeps its
+    // caption drawn over the top of its client area.
+    r->ownsNonClient = (style & kSystemFrame) || (exStyle & WS_EX_DLGMODALFRAME) || hasMenu;
+    r->sizable = HasFlag(style, WS_THICKFRAME) || ProgramAllowsResize(window);
     r->captionHeight = std::max(o.captionHeight.value_or(0), 25);
     r->helpButton = o.helpButton.value_or(false);
     r->menuButton = o.menuButton.value_or(false);
@@ -126,7 +159,9 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
     r->stripHeight = 22;
     r->stripY = 0;
 
-    SetWindowLongA(window, GWL_STYLE, style | WS_SYSMENU);
+    const bool ownsNonClient = r->ownsNonClient;
+    SetWindowLongA(window, GWL_STYLE, (style & ~(ownsNonClient ? kSystemFrame : 0)) | WS_SYSMENU);
+    if (ownsNonClient) SetWindowLongA(window, GWL_EXSTYLE, exStyle & ~kSystemEdges);
     const int index = Table().Append(std::move(r));
     WindowRecord& rec = *Table().At(index);
 
@@ -158,6 +193,21 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SkinnedWindowProc)));
     SetIntProp(window, prop::kPrevProc, reinterpret_cast<std::intptr_t>(rec.previousProc));
     SetIntProp(window, prop::kIndex, index);
+
+    // The skin's frame takes the place of the system's. Around a program's
+    // client area the client keeps its size, so nothing the program placed
+    // moves under the caption, the menu row or the bottom bar; a window made for
+    // the skin keeps its outer size, and its sizing border goes.
+    constexpr UINT kFrameOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+    if (ownsNonClient) {
+        const int width = client.right + 2 * kResizeBorder;
+        const FrameInsets insets = NonClientInsets(rec, width);
+        SetWindowPos(window, nullptr, 0, 0, width, client.bottom + insets.top + insets.bottom,
+                     kFrameOnly);
+    } else if (style & WS_THICKFRAME) {
+        SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameOnly | SWP_NOSIZE);
+    }
+    if (Table().At(index, window)) LayoutFrame(index);
 }
 
 void InvalidateHeaderList(int index) {

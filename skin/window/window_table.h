@@ -161,8 +161,39 @@ struct Fade {
     int step = 0;    // 0..8
 };
 
+// One top-level item of a window's menu bar, as the skin draws it.
+struct MenuBarItem {
+    std::string text;       // with its "&" mnemonic marks
+    UINT id = 0;            // the command of an item without a popup
+    HMENU popup = nullptr;  // its drop-down menu, or null
+    UINT state = 0;         // MFS_* of the item
+    RECT box{};             // in window coordinates
+};
+
+// The menu row the skin draws under its caption in place of the system's menu
+// bar. The menu stays the window's own (GetMenu), so the program keeps changing
+// it as before; the row is laid out again from it on every frame change.
+struct MenuRow {
+    HMENU menu = nullptr;
+    int top = 0, height = 0;  // the band in window coordinates; height 0 = no row
+    std::vector<MenuBarItem> items;
+    int hot = -1;   // item under the pointer
+    int open = -1;  // item whose drop-down is showing
+    bool cues = false;  // mnemonics underlined (the keyboard opened the menu)
+};
+
 struct WindowRecord {
     HWND window = nullptr;
+    // Set for a window that came with a system caption, frame or menu bar: the
+    // skin then draws its caption, menu row, borders and bottom bar as the
+    // window's non-client area, around the program's own client area. Clear for
+    // a borderless window made for the skin, whose caption is drawn over the top
+    // of its client area.
+    bool ownsNonClient = false;
+    // The user may resize it (WS_THICKFRAME, or size limits of the program's own
+    // that leave room to resize).
+    bool sizable = false;
+    MenuRow menuRow;
     int captionHeight = 25;
     bool helpButton = false, menuButton = false, minimizeButton = false, maximizeButton = false;
     bool closeButton = true;
@@ -199,11 +230,16 @@ struct WindowRecord {
     ControlList<ToolbarRecord> toolbars;
     ControlList<GroupBoxRecord> groupBoxes;
     bool frameDirty = true;
+    bool rendering = false;  // a full render is under way (it reshapes the window)
     HoverState hover;
 
     // Kept by the top-level window procedure.
     bool maximized = false, minimized = false;
     int hotButton = 0;
+    // The caption button the left button went down on (0: none): only a release
+    // on that same button acts. pressedShown: it shows its pressed look now.
+    int pressedButton = 0;
+    bool pressedShown = false;
     bool mouseInside = false, hoverTimerRunning = false;
     Fade fadeIn, fadeOut;
 
@@ -212,7 +248,7 @@ struct WindowRecord {
     gdi::BitmapDc frame;
     void* frameBits = nullptr;  // pixels of the frame bitmap (32-bit, top-down)
     int frameWidth = 0, frameHeight = 0;
-    gdi::BitmapDc captionSnapshot, barSnapshot;
+    gdi::BitmapDc captionSnapshot, barSnapshot, menuSnapshot;
     // Text drawn once into a transparent layer and kept while it stays the same:
     // the title's halo text is five passes of GDI+ text, the dearest part of a
     // render after the picture.

@@ -220,7 +220,7 @@ TEST(StartUp, IconFallsBackToDefaultIconAndValuesAreSet) {
     EXPECT_NE(g.appIcon, nullptr);
     EXPECT_EQ(g.accentColour, 0xDDCA22u);
     EXPECT_EQ(g.controlBlendLevel, 160);
-    EXPECT_TRUE(g.firstSizePending && g.controlBackground && g.skinnerSwitchA && g.skinnerSwitchB);
+    EXPECT_TRUE(g.controlBackground && g.skinnerSwitchA && g.skinnerSwitchB);
 }
 
 TEST(StartUp, ProgramCarriesIcon129VersionAndAsInvokerManifest) {

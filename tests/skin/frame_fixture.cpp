@@ -73,8 +73,6 @@ void SkinnedWindowTest::SetUp() {
     RegisterRecordingClass();
     skin::CreateWindowTable();
     skin::Globals& g = skin::State();
-    g.pressedButton = 0;
-    g.firstSizePending = false;  // as after the application's own first window
     g.onDeactivate = nullptr;
     g.appIcon = nullptr;
     realSysCommands = false;

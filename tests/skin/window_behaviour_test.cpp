@@ -67,7 +67,9 @@ TEST_F(WindowBehaviour, APressStartsTheResizeOrMoveOfWhereItLands) {
         {"below the caption", {100, 125}, 0, 0},
     };
     MessageRecorder recorder;
-    HWND w = Watched(recorder);
+    HWND w = Watched(recorder, WS_THICKFRAME);
+    // A caption press activates a window that is not active yet: start active.
+    SetActiveWindow(w);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         recorder.Clear();
@@ -89,6 +91,36 @@ TEST_F(WindowBehaviour, APressStartsTheResizeOrMoveOfWhereItLands) {
     }
 }
 
+// A window that is not sizable (the main window) offers no edges: a press there
+// moves it where the caption lies under the edge, and does nothing below.
+TEST_F(WindowBehaviour, AFixedWindowStartsNoResize) {
+    MessageRecorder recorder;
+    HWND w = Watched(recorder);
+    ASSERT_FALSE(RecordOf(w)->sizable);
+    const struct {
+        const char* name;
+        POINT at;
+        bool moves;
+    } cases[] = {
+        {"left edge in the caption", {1, 75}, true},
+        {"bottom edge", {100, H - 2}, false},
+        {"bottom-right corner", {W - 3, H - 3}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        recorder.Clear();
+        SendMouse(w, WM_LBUTTONDOWN, c.at.x, c.at.y, MK_LBUTTON);
+        bool moved = false;
+        for (const auto& m : recorder.Of(w)) {
+            if (m.message != WM_SYSCOMMAND) continue;
+            EXPECT_NE(m.wp & 0xFFF0, static_cast<WPARAM>(SC_SIZE));
+            moved = moved || (m.wp & 0xFFF0) == SC_MOVE;
+        }
+        EXPECT_EQ(moved, c.moves);
+        SendMouse(w, WM_LBUTTONUP, 100, 125);
+    }
+}
+
 // A click on a caption button sends its command before the release goes on.
 TEST_F(WindowBehaviour, CaptionButtonsSendTheirCommands) {
     MessageRecorder recorder;
@@ -101,7 +133,7 @@ TEST_F(WindowBehaviour, CaptionButtonsSendTheirCommands) {
         WPARAM command;  // 0: none
     };
     const Case cases[] = {
-        {"main menu does nothing", 2, 0},
+        {"main menu drops the system menu down", 2, 0},
         {"minimise", 3, SC_MINIMIZE},
         {"maximise", 4, SC_MAXIMIZE},
         {"maximise again restores", 4, SC_RESTORE},
@@ -112,17 +144,26 @@ TEST_F(WindowBehaviour, CaptionButtonsSendTheirCommands) {
         const int x = static_cast<int>(hit.x) + 10, y = static_cast<int>(hit.y) + 8;
         SendMouse(w, WM_MOUSEMOVE, x, y);
         recorder.Clear();
+        // A menu that drops down runs its own loop: the Escape waiting in the
+        // queue closes it again.
+        if (!c.command) PostMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
         SendMouse(w, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
         SendMouse(w, WM_LBUTTONUP, x, y);
         const LPARAM at = MAKELPARAM(x, y);
         if (c.command) {
             EXPECT_SEQUENCE(recorder, w,
                             {{WM_LBUTTONDOWN, 0, MK_LBUTTON, at},
+                             {WM_CAPTURECHANGED, kAnyParams | kOptional},
                              {WM_SYSCOMMAND, 0, c.command, 0},
                              {WM_LBUTTONUP, 0, 0, at}});
         } else {
-            EXPECT_SEQUENCE(recorder, w,
-                            {{WM_LBUTTONDOWN, 0, MK_LBUTTON, at}, {WM_LBUTTONUP, 0, 0, at}});
+            bool dropped = false, commanded = false;
+            for (const auto& m : recorder.Of(w)) {
+                dropped = dropped || m.message == WM_INITMENUPOPUP;
+                commanded = commanded || m.message == WM_SYSCOMMAND;
+            }
+            EXPECT_TRUE(dropped);
+            EXPECT_FALSE(commanded);
         }
     }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "skin/core/frame_painter.h"
 #include "skin/core/window_proc.h"
@@ -67,28 +68,10 @@ TEST_F(WindowProc, MessageTable) {
         return [=] { return SendMessageA(w, m, wp, lp); };
     };
     const Row rows[] = {
-        {"first WM_SIZE of the process leaves the frame clean",
-         [&] {
-             skin::State().firstSizePending = true;
-             r->frameDirty = true;
-             r->hotButton = 2;
-         },
+        {"WM_SIZE forgets the hot button",
+         [&] { r->hotButton = 2; },
          WM_SIZE, send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(W, H)), true,
-         [&] {
-             EXPECT_FALSE(r->frameDirty);
-             EXPECT_FALSE(skin::State().firstSizePending);
-             EXPECT_EQ(r->hotButton, 0);
-         }},
-        {"later WM_SIZE marks the frame dirty",
-         [&] {
-             r->frameDirty = false;
-             r->hotButton = 2;
-         },
-         WM_SIZE, send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(W, H)), true,
-         [&] {
-             EXPECT_TRUE(r->frameDirty);
-             EXPECT_EQ(r->hotButton, 0);
-         }},
+         [&] { EXPECT_EQ(r->hotButton, 0); }},
         {"WM_ERASEBKGND answers 1 and erases nothing", [&] { SetBkMode(memory, OPAQUE); },
          WM_ERASEBKGND,
          [&] {
@@ -138,7 +121,16 @@ TEST_F(WindowProc, MessageTable) {
              EXPECT_EQ(info.ptMinTrackSize.y, 150);
              EXPECT_EQ(info.ptMaxTrackSize.x, sw);
              EXPECT_EQ(info.ptMaxTrackSize.y, sh);
-             EXPECT_EQ(info.ptMaxPosition.x, 7) << "other members are not ours to change";
+             // Maximised, the frame fills the work area exactly (no sizing
+             // border pushed past the screen's edges).
+             MONITORINFO m{};
+             m.cbSize = sizeof m;
+             GetMonitorInfoA(MonitorFromWindow(w, MONITOR_DEFAULTTONEAREST), &m);
+             EXPECT_EQ(info.ptMaxPosition.x, m.rcWork.left - m.rcMonitor.left);
+             EXPECT_EQ(info.ptMaxPosition.y, m.rcWork.top - m.rcMonitor.top);
+             EXPECT_EQ(info.ptMaxSize.x, m.rcWork.right - m.rcWork.left);
+             EXPECT_EQ(info.ptMaxSize.y, m.rcWork.bottom - m.rcWork.top);
+             EXPECT_EQ(info.ptReserved.x, 0) << "other members are not ours to change";
          }},
         {"SC_MINIMIZE", [&] { r->frameDirty = false; }, WM_SYSCOMMAND,
          send(WM_SYSCOMMAND, SC_MINIMIZE, 0), true,
@@ -215,33 +207,61 @@ TEST_F(WindowProc, TreeViewExpandNotificationsInvalidateTheSender) {
     }
 }
 
-// The button acted on is the one the last move or press found.
-TEST_F(WindowProc, PressMoveReleaseActsOnlyOnTheButtonUnderTheLastMove) {
+// A caption button acts only when the press began on it and the release ends on
+// it; moving off and back while held shows the pressed look again.
+TEST_F(WindowProc, OnlyAPressAndReleaseOnTheSameButtonAct) {
     struct Case {
         const char* name;
         POINT press;
-        const POINT* moveTo;  // null: no move between press and release
+        std::vector<POINT> moves;  // while held
         bool closes;
     };
     const Case cases[] = {
-        {"press and release on close", kOnClose, nullptr, true},
-        {"press on close, move off, release", kOnClose, &kOffButtons, false},
-        {"press on main menu, release", kOnMenu, nullptr, false},
-        {"press on main menu, move onto close, release", kOnMenu, &kOnClose, true},
-        {"press off the buttons, release", {60, 130}, nullptr, false},
+        {"press and release on close", kOnClose, {}, true},
+        {"press on close, move off, release", kOnClose, {kOffButtons}, false},
+        {"press on close, move off and back, release", kOnClose, {kOffButtons, kOnClose}, true},
+        {"press on the body, move onto close, release", kOffButtons, {kOnClose}, false},
+        {"press on main menu, move onto close, release", kOnMenu, {kOnClose}, false},
+        {"press off the buttons, release", {60, 130}, {}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HWND w = HiddenMainLike();
         SendMouse(w, WM_LBUTTONDOWN, c.press.x, c.press.y, MK_LBUTTON);
-        if (c.moveTo) SendMouse(w, WM_MOUSEMOVE, c.moveTo->x, c.moveTo->y, MK_LBUTTON);
-        const POINT at = c.moveTo ? *c.moveTo : c.press;
+        for (const POINT& p : c.moves) SendMouse(w, WM_MOUSEMOVE, p.x, p.y, MK_LBUTTON);
+        const POINT at = c.moves.empty() ? c.press : c.moves.back();
         SendMouse(w, WM_LBUTTONUP, at.x, at.y);
         EXPECT_EQ(IsWindow(w) == FALSE, c.closes);
         EXPECT_EQ(SysCommandsReceived(w, SC_CLOSE), c.closes ? 1 : 0);
         EXPECT_EQ(skin::Table().Count(), c.closes ? 0 : 1);
+        EXPECT_NE(GetCapture(), w) << "the press let the mouse go";
         if (IsWindow(w)) DestroyWindow(w);
     }
+}
+
+// While held, the pressed button looks pressed exactly while the pointer is on it.
+TEST_F(WindowProc, AHeldCaptionButtonLooksPressedOnlyUnderThePointer) {
+    HWND w = HiddenMainLike();
+    skin::WindowRecord* r = RecordOf(w);
+    const int close = skin::CaptionButtonHitTest(skin::FindWindowIndex(w), kOnClose.x, kOnClose.y);
+    ASSERT_GT(close, 0);
+    const POINT probe{kOnClose.x, 4};  // inside the box, beside the glyph
+    const auto red = [&] { return PixelAt(FrameDc(w), probe.x, probe.y).r > 150; };
+    SendMouse(w, WM_LBUTTONDOWN, kOnClose.x, kOnClose.y, MK_LBUTTON);
+    EXPECT_TRUE(r->pressedShown);
+    EXPECT_TRUE(red()) << PixelAt(FrameDc(w), probe.x, probe.y);
+    SendMouse(w, WM_MOUSEMOVE, kOffButtons.x, kOffButtons.y, MK_LBUTTON);
+    EXPECT_FALSE(r->pressedShown);
+    EXPECT_FALSE(red()) << PixelAt(FrameDc(w), probe.x, probe.y);
+    SendMouse(w, WM_MOUSEMOVE, kOnClose.x, kOnClose.y, MK_LBUTTON);
+    EXPECT_TRUE(r->pressedShown);
+    EXPECT_TRUE(red()) << PixelAt(FrameDc(w), probe.x, probe.y);
+    SendMouse(w, WM_MOUSEMOVE, kOffButtons.x, kOffButtons.y, MK_LBUTTON);
+    SendMouse(w, WM_LBUTTONUP, kOffButtons.x, kOffButtons.y);
+    EXPECT_TRUE(IsWindow(w));
+    EXPECT_EQ(r->pressedButton, 0);
+    EXPECT_FALSE(red()) << "the cached frame kept the pressed look";
+    DestroyWindow(w);
 }
 
 TEST_F(WindowProc, DoubleClickOnTheCaptionActsAsTheMaximiseButton) {
