@@ -236,7 +236,8 @@ POINT ScreenCentre(HWND window, RECT r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-// Where the end-to-end tests point the mouse: screen centres of the second tab
+// Where the end-to-end tests point the mouse: the client area's screen origin,
+// screen centres of the second tab
 // of the first tab control and of toolbar buttons, one "name x y" a line, then the
 // range controls' places and starting values as the report gives them, into the
 // file named by TOVIK_GALLERY_LAYOUT (nothing when it is not set).
@@ -247,6 +248,11 @@ void WriteLayout(HWND window) {
     auto line = [&out](const char* name, POINT p) {
         out += std::string(name) + " " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n";
     };
+    // The client area's origin on the screen: the controls' places are client
+    // coordinates, and the window's frame lies around them.
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    line("client", client);
     if (HWND tab = FirstOfClass(window, WC_TABCONTROLA)) {
         RECT r{};
         SendMessageA(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));

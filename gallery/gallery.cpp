@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <string>
+
 #include "resources/embedded.h"
 #include "skin/core/gdi_guards.h"
 #include "skin/core/skin_init.h"
@@ -13,8 +16,58 @@ namespace gallery {
 namespace {
 
 constexpr char kWindowClass[] = "TovikSkinGallery";
-constexpr int kWidth = 1260, kHeight = 720;
-constexpr int kTop = 36, kLeft = 12, kLabelHeight = 16, kGap = 8, kBottomReserve = 34;
+// The client area: the same in the skinned and the plain window. The skin puts
+// its caption, menu row and bottom bar around it, as the system does its own.
+constexpr int kClientWidth = 1260, kClientHeight = 666;
+constexpr int kTop = 8, kLeft = 12, kLabelHeight = 16, kGap = 8, kBottomReserve = 8;
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+// The menu bar's commands.
+enum MenuCommand : UINT {
+    kMenuOpen = 1001,
+    kMenuExit = 1002,
+    kMenuShowStatus = 1101,
+    kMenuShowTips = 1102,
+    kMenuAbout = 1201,
+};
+
+// Every menu command so far, for the report.
+std::string& MenuCommands() {
+    static std::string commands;
+    return commands;
+}
+
+HMENU CreateGalleryMenu() {
+    HMENU bar = CreateMenu();
+    HMENU file = CreatePopupMenu(), view = CreatePopupMenu(), help = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, kMenuOpen, "打开(&O)...\tCtrl+O");
+    AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(file, MF_STRING, kMenuExit, "退出(&X)");
+    AppendMenuA(view, MF_STRING | MF_CHECKED, kMenuShowStatus, "状态栏(&S)");
+    AppendMenuA(view, MF_STRING, kMenuShowTips, "提示(&T)");
+    AppendMenuA(help, MF_STRING, kMenuAbout, "关于(&A)");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "文件(&F)");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "视图(&V)");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "帮助(&H)");
+    return bar;
+}
+
+// A menu command: the view items toggle their check marks (the program changes
+// its own menu, as programs do), Exit closes.
+void OnMenuCommand(HWND hwnd, UINT id) {
+    MenuCommands() += (MenuCommands().empty() ? "" : ",") + std::to_string(id);
+    switch (id) {
+        case kMenuExit: PostMessageA(hwnd, WM_CLOSE, 0, 0); break;
+        case kMenuShowStatus:
+        case kMenuShowTips: {
+            HMENU menu = GetMenu(hwnd);
+            const bool checked = GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED;
+            CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED));
+            break;
+        }
+        default: break;
+    }
+}
 
 std::string& ReportFile() {
     static std::string path;
@@ -23,7 +76,8 @@ std::string& ReportFile() {
 
 void WriteReport() {
     if (ReportFile().empty()) return;
-    const std::string text = ReportTextControls() + ReportRangeControls() + ReportContainers();
+    const std::string text = ReportTextControls() + ReportRangeControls() + ReportContainers() +
+                             "menu.commands: " + MenuCommands() + "\n";
     HANDLE f =
         CreateFileA(ReportFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;
@@ -74,6 +128,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_NOTIFY:
             if (lp && OnContainerNotify(*reinterpret_cast<const NMHDR*>(lp))) return 0;
+            break;
+        case WM_COMMAND:
+            if (HIWORD(wp) == 0 && lp == 0) {  // from the menu
+                OnMenuCommand(hwnd, LOWORD(wp));
+                return 0;
+            }
             break;
         case WM_DESTROY: PostQuitMessage(0); return 0;
     }
@@ -154,13 +214,22 @@ HWND CreateGallery(HINSTANCE instance, bool skinned) {
                                              ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&icc);
     if (!RegisterClasses(instance)) return nullptr;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    HWND window = CreateWindowExA(
-        WS_EX_APPWINDOW, kWindowClass, "皮肤控件样例",
-        WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, x > 0 ? x : 0,
-        y > 0 ? y : 0, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
-    if (!window) return nullptr;
+    // An ordinary captioned, sizable window with a menu bar, as a program not
+    // written for the skin has; the skin replaces its frame and keeps its client
+    // area. It starts in the screen's upper middle.
+    RECT outer{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&outer, kWindowStyle, TRUE, WS_EX_APPWINDOW);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = std::min(16, GetSystemMetrics(SM_CYSCREEN) - height - 60);
+    HMENU menu = CreateGalleryMenu();
+    HWND window = CreateWindowExA(WS_EX_APPWINDOW, kWindowClass, "皮肤控件样例", kWindowStyle,
+                                  std::max(x, 0), std::max(y, 0), width, height, nullptr, menu,
+                                  instance, nullptr);
+    if (!window) {
+        DestroyMenu(menu);
+        return nullptr;
+    }
     Layout layout(window, instance);
     AddTextControls(layout);
     layout.NextColumn();

@@ -22,6 +22,10 @@ pointer_to() {
   xdotool mousemove "$1" "$2"
 }
 
+# layout_point <file> <name>: "X Y" of a "name X Y" line of the gallery's layout
+# file (the client origin is "client").
+layout_point() { sed -n "s/^$2 //p" "$1" | tr -d '\r' | head -1; }
+
 # window_origin <id>: prints "X Y" of the window's top-left on the screen.
 window_origin() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'

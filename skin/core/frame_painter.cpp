@@ -581,7 +581,11 @@ void DrawCaptionButton(int index, int position, gfx::GfxGraphics* graphics, bool
     if (gfx::GfxBitmap* image = ButtonImage(*r, *b)) g.DrawImageStretched(*image, x, y, w, h);
 
     Separator(g, *r, b->hit.x - 2, position == 2 ? 100 : 60);
-    if (CaptionButton* next = r->CaptionAt(position + 1)) Separator(g, *r, next->hit.x - 2, 60);
+    // The next button's separator lies in this button's box, which a redraw
+    // restores from the snapshot; in a full render the next button draws it
+    // itself, and drawing it twice would leave it darker than any redraw.
+    if (!insideRender)
+        if (CaptionButton* next = r->CaptionAt(position + 1)) Separator(g, *r, next->hit.x - 2, 60);
 
     if (!insideRender) {
         fg.Sync();

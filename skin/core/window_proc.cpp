@@ -423,10 +423,19 @@ LRESULT OnWindowPosChanged(const Msg& m, int index) {
     const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(m.lp);
     const bool frameChanged = pos && (pos->flags & SWP_FRAMECHANGED) && !r->rendering;
     if (frameChanged) r->frameDirty = true;  // a changed menu (DrawMenuBar) or style
-    const bool stale = !r->rendering && !FrameIsCurrent(*r);
-    if (stale) EnsureFrame(index);
+    // The system may have painted the new frame already (a WM_NCPAINT inside the
+    // size change renders it): what counts is the size last repainted whole.
+    const SIZE size = FrameSize(m.window);
+    const bool changed = !r->rendering && !IsIconic(m.window) &&
+                         (frameChanged || r->frameDirty || size.cx != r->repaintedSize.cx ||
+                          size.cy != r->repaintedSize.cy);
+    if (changed) EnsureFrame(index);
     const LRESULT result = CallPrevious(m);
-    if (stale && Table().At(index, m.window) && !IsIconic(m.window)) RepaintEverything(m.window);
+    r = Table().At(index, m.window);
+    if (changed && r && !IsIconic(m.window)) {
+        r->repaintedSize = size;
+        RepaintEverything(m.window);
+    }
     return result;
 }
 

@@ -56,16 +56,12 @@ HDC ContainerDc(HWND container) {
     return reinterpret_cast<HDC>(GetIntProp(container, prop::kContainerDc));
 }
 
-// The screen rectangle a window's picture covers. A skinned window's frame
-// picture is its client area, so that is what controls are measured against.
+// The screen rectangle a window's picture covers: the whole window rectangle,
+// for a skinned window's frame (its caption may lie outside the client area)
+// as for a container's picture.
 RECT PictureRect(HWND window) {
     RECT r{};
-    if (window && FindWindowIndex(window) > 0) {
-        GetClientRect(window, &r);
-        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    } else {
-        GetWindowRect(window, &r);
-    }
+    GetWindowRect(window, &r);
     return r;
 }
 

@@ -231,6 +231,7 @@ struct WindowRecord {
     ControlList<GroupBoxRecord> groupBoxes;
     bool frameDirty = true;
     bool rendering = false;  // a full render is under way (it reshapes the window)
+    SIZE repaintedSize{0, 0};  // the window size whose change last repainted everything
     HoverState hover;
 
     // Kept by the top-level window procedure.

@@ -15,15 +15,21 @@ e2e_begin gallery-e2e
 report="$work/report.txt"
 
 # Client positions of the controls, as the gallery lays them out (first column,
-# 180 pixels wide, each under a 16-pixel label with 8 pixels between).
-edit_x=12; edit_y=52; edit_h=22           # the single-line edit
-droplist_x=12; droplist_y=532; droplist_h=24
-list_x=12; list_y=580; list_w=180; list_h=100
+# 180 pixels wide from 8 pixels down, each under a 16-pixel label with 8 pixels
+# between).
+edit_x=12; edit_y=24; edit_h=22           # the single-line edit
+droplist_x=12; droplist_y=504; droplist_h=24
+list_x=12; list_y=552; list_w=180; list_h=100
 
-(cd "$work" && exec wine "$exe" --report "$(winepath -w "$report" 2>/dev/null)") >/dev/null 2>&1 &
+layout="$work/layout.txt"
+(cd "$work" && TOVIK_GALLERY_LAYOUT="$(winepath -w "$layout" 2>/dev/null)" \
+  exec wine "$exe" --report "$(winepath -w "$report" 2>/dev/null)") >/dev/null 2>&1 &
 pid=$!
 win="$(TOVIK_TITLE="皮肤控件样例" wait_window 60)" || fail "the gallery did not appear"
-read -r ox oy < <(window_origin "$win")
+for _ in $(seq 1 100); do [ -s "$layout" ] && break; sleep 0.1; done
+# The skin's frame lies around the client area the positions are measured in.
+read -r ox oy < <(layout_point "$layout" client)
+[ -n "$ox" ] || fail "no client origin in the gallery's layout"
 
 # pixel <client x> <client y>: "r g b" of the screen there now.
 pixel() {
@@ -45,7 +51,7 @@ echo "== hovering the edit lights its frame; leaving turns it back"
 move $((edit_x + 60)) $((edit_y + edit_h / 2))
 until_true 30 green $((edit_x + 1)) $((edit_y + edit_h / 2)) ||
   fail "hover look missing: $(pixel $((edit_x + 1)) $((edit_y + edit_h / 2)))"
-move 600 12
+move 600 -40  # the caption, away from every control
 until_true 30 white $((edit_x + 1)) $((edit_y + edit_h / 2)) ||
   fail "the frame stayed lit: $(pixel $((edit_x + 1)) $((edit_y + edit_h / 2)))"
 
@@ -61,7 +67,7 @@ crop $bar_x $bar_y 16 $bar_h "$work/bar-before.png"
 move $((bar_x + 8)) $((list_y + list_h - 2 - 8))
 xdotool click 1
 sleep 0.3
-move 600 12
+move 600 -40  # the caption, away from every control
 sleep 0.3
 crop $bar_x $bar_y 16 $bar_h "$work/bar-after.png"
 differ "$work/bar-before.png" "$work/bar-after.png" || fail "the overlay's thumb did not move"
@@ -74,15 +80,15 @@ sleep 0.3
 crop $((droplist_x)) $((droplist_y + droplist_h)) 180 60 "$work/open.png"
 xdotool key Down Down Return
 sleep 0.3
-move 600 12
+move 600 -40  # the caption, away from every control
 sleep 0.3
 crop $((droplist_x + 2)) $((droplist_y + 2)) 150 $((droplist_h - 4)) "$work/face-after.png"
 differ "$work/face-before.png" "$work/face-after.png" || fail "the face did not change"
 
 echo "== closing through the skinned close button"
 # The close button is the last of minimise, maximise and close at the caption's right.
-eval "$(xdotool getwindowgeometry --shell "$win")"  # WIDTH
-move $((WIDTH - 19)) 10
+eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH of the whole window
+pointer_to $((X + WIDTH - 19)) $((Y + 10))
 xdotool click 1
 for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the gallery did not close"; }

@@ -14,11 +14,13 @@ namespace {
 
 using skin::BackgroundSource;
 
-// The control's top-left in its top-level window's client area.
-POINT ClientOrigin(HWND control, HWND topLevel) {
-    POINT p{0, 0};
-    MapWindowPoints(control, topLevel, &p, 1);
-    return p;
+// The control's top-left in its top-level window's frame picture, which covers
+// the whole window rectangle.
+POINT FrameOrigin(HWND control, HWND topLevel) {
+    RECT c{}, t{};
+    GetWindowRect(control, &c);
+    GetWindowRect(topLevel, &t);
+    return {c.left - t.left, c.top - t.top};
 }
 
 // Every pixel of a w x h capture against the frame picture at origin + rect's top-left.
@@ -45,7 +47,8 @@ TEST_F(BackgroundTest, CaptureHoldsTheFramePictureAtTheControlsPlace) {
         DWORD style;
     } cases[] = {
         {"borderless", WS_POPUP},
-        // The frame picture is the client area: the border must not shift the capture.
+        // The skin's caption and border lie around the client area: the capture
+        // still comes from the control's own place in the frame picture.
         {"with caption and border", WS_POPUP | WS_CAPTION | WS_THICKFRAME},
     };
     const RECT rects[] = {{0, 0, 90, 30}, {3, 4, 23, 14}};
@@ -60,7 +63,7 @@ TEST_F(BackgroundTest, CaptureHoldsTheFramePictureAtTheControlsPlace) {
                                       ")";
             HDC capture = skin::CaptureBackground(button, rect);
             ASSERT_NE(capture, nullptr) << label;
-            ExpectFramePixels(capture, frame, ClientOrigin(button, top), rect, label);
+            ExpectFramePixels(capture, frame, FrameOrigin(button, top), rect, label);
             EXPECT_EQ(skin::ReleaseBackground(capture), 1) << label;
         }
     }
@@ -96,7 +99,7 @@ TEST_F(BackgroundTest, PaintBackgroundDrawsTheSamePictureIntoTheCallersDc) {
     const RECT rect{2, 3, 42, 23};
     Surface target(40, 20);
     skin::PaintBackground(push_, target.dc(), rect);
-    ExpectFramePixels(target.dc(), Record().frame.dc(), ClientOrigin(push_, window_), rect,
+    ExpectFramePixels(target.dc(), Record().frame.dc(), FrameOrigin(push_, window_), rect,
                       "paint");
 }
 
@@ -118,7 +121,7 @@ TEST_F(BackgroundTest, ControlInsideRecordedGroupBoxTakesTheFramePicture) {
     const RECT rect{0, 0, 40, 20};
     HDC capture = skin::CaptureBackground(inner, rect);
     ASSERT_NE(capture, nullptr);
-    ExpectFramePixels(capture, Record().frame.dc(), ClientOrigin(inner, window_), rect, "in group");
+    ExpectFramePixels(capture, Record().frame.dc(), FrameOrigin(inner, window_), rect, "in group");
     skin::ReleaseBackground(capture);
 }
 
