@@ -53,33 +53,39 @@ done
 
 # The curve: red scaled to 61200, green a square law, blue from 257 to 51257
 # (Wine 8 refuses a ramp whose black is raised much further). The refused one:
-# blue inverted, which no system takes.
-curve_entry() {  # channel index
+# blue inverted, which no system takes. Sets $v.
+curve_value() {  # channel index
   case $1 in
-    0) echo $(($2 * 240)) ;;
-    1) echo $(($2 * $2 * 65535 / 65025)) ;;
-    2) if [ "$curve" = refused ]; then echo $((65535 - $2 * 257)); else echo $((257 + $2 * 200)); fi ;;
+    0) v=$(($2 * 240)) ;;
+    1) v=$(($2 * $2 * 65535 / 65025)) ;;
+    2) if [ "$curve" = refused ]; then v=$((65535 - $2 * 257)); else v=$((257 + $2 * 200)); fi ;;
   esac
 }
-bytes() {  # width value: the value as big-endian printf escapes
+put() {  # width value: appends the value to $f as big-endian printf escapes
   local k
-  for ((k = $1 - 1; k >= 0; k--)); do printf '\\%03o' $(($2 >> (8 * k) & 255)); done
+  for ((k = $1 - 1; k >= 0; k--)); do printf -v f '%s\\%03o' "$f" $(($2 >> (8 * k) & 255)); done
 }
-sig() { bytes 4 $((0x$(printf '%s' "$1" | od -An -tx1 | tr -d ' \n'))); }
+# Signatures: 'mntr', 'RGB ', 'XYZ ', 'acsp', 'vcgt'.
+mntr=0x6D6E7472 rgb=0x52474220 xyz=0x58595A20 acsp=0x61637370 vcgt=0x76636774
 
+# write_profile <file>: a display profile whose only tag is the 'vcgt' table of
+# the curve (3 channels, 256 16-bit entries); the curve also goes to curve.txt.
 write_profile() {
-  local f="" c i tag_size=$((18 + 3 * 256 * 2))
-  f+="$(bytes 4 $((144 + tag_size)))$(bytes 4 0)$(bytes 4 0)$(sig mntr)$(sig 'RGB ')$(sig 'XYZ ')"
-  f+="$(bytes 4 0)$(bytes 4 0)$(bytes 4 0)$(sig acsp)"
-  for ((i = 40; i < 128; i += 4)); do f+="$(bytes 4 0)"; done
-  f+="$(bytes 4 1)$(sig vcgt)$(bytes 4 144)$(bytes 4 $tag_size)"
-  f+="$(sig vcgt)$(bytes 4 0)$(bytes 4 0)$(bytes 2 3)$(bytes 2 256)$(bytes 2 2)"
+  local c i line tag_size=$((18 + 3 * 256 * 2))
+  f=""
+  put 4 $((144 + tag_size)); put 4 0; put 4 0; put 4 $mntr; put 4 $rgb; put 4 $xyz
+  for ((i = 24; i < 36; i += 4)); do put 4 0; done
+  put 4 $acsp
+  for ((i = 40; i < 128; i += 4)); do put 4 0; done
+  put 4 1; put 4 $vcgt; put 4 144; put 4 $tag_size
+  put 4 $vcgt; put 4 0; put 4 0; put 2 3; put 2 256; put 2 2
   : >"$work/curve.txt"
   for c in 0 1 2; do
-    local line=""
+    line=""
     for ((i = 0; i < 256; i++)); do
-      local v; v="$(curve_entry $c $i)"
-      f+="$(bytes 2 "$v")"; line+="$v "
+      curve_value $c $i
+      put 2 $v
+      line+="$v "
     done
     echo "$line" >>"$work/curve.txt"
   done
