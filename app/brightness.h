@@ -70,8 +70,8 @@ void RestoreBrightnessIn(const std::string& directory, res::ByteSpan tool);
 
 // Exit code of "TovikBrightness.exe /restore" (and "/identity"): the helper's own
 // code when it exited by itself (0 restored, 1 a display did not take the ramp); 2
-// when it could not be
-// written, 3 when it could not be started, 4 when it did not finish in time.
+// when it could not be written, 3 when it could not be started, 4 when it did not
+// finish in time.
 int CommandLineExitCode(const RestoreResult& result);
 
 }  // namespace app
