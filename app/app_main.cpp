@@ -1,4 +1,4 @@
-// Program entry: the window, or with "/restore" the restore alone.
+// Program entry: the window, or with "/restore" or "/identity" the restore alone.
 #include <windows.h>
 
 #include <cstdlib>
@@ -10,8 +10,13 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // For shortcuts and scripts: no window, no GDI+, the helper's result as exit code.
-    if (app::ModeFromArguments(__argc, __argv) == app::StartMode::kRestore)
-        return app::RestoreFromCommandLine();
+    switch (app::ModeFromArguments(__argc, __argv)) {
+        case app::StartMode::kRestore:
+            return app::RestoreFromCommandLine(app::RestoreTarget::kCalibration);
+        case app::StartMode::kIdentity:
+            return app::RestoreFromCommandLine(app::RestoreTarget::kIdentity);
+        case app::StartMode::kWindow: break;
+    }
 
     app::StartUp();
     HWND main = app::CreateMainWindow(instance);

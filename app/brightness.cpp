@@ -1,17 +1,32 @@
 #include "app/brightness.h"
 
+#include "app/gamma_ramp.h"
 #include "app/runtime.h"
 
 namespace app {
+namespace {
 
-RestoreRun StartRestore(const std::string& directory, res::ByteSpan tool) {
+// The helper's 0 says every display is at its target; which target that was, the
+// displays' profiles tell (the helper read the same ones).
+RestoreOutcome RestoredOutcome(RestoreTarget target) {
+    return target == RestoreTarget::kCalibration && AnyCalibrated(CurrentDisplayRamps())
+               ? RestoreOutcome::kCalibrated
+               : RestoreOutcome::kRestored;
+}
+
+}  // namespace
+
+RestoreRun StartRestore(const std::string& directory, res::ByteSpan tool, RestoreTarget target) {
     RestoreRun run;
+    run.target = target;
     run.toolPath = directory + kGammaToolName;
     if (!WriteBytesToFile(run.toolPath, {tool})) {
         run.failed = RestoreOutcome::kNotWritten;
         return run;
     }
-    run.process = StartProgram(QuotedForCommandLine(run.toolPath));
+    std::string commandLine = QuotedForCommandLine(run.toolPath);
+    if (target == RestoreTarget::kIdentity) commandLine += " /identity";
+    run.process = StartProgram(commandLine);
     if (!run.process) {
         run.failed = RestoreOutcome::kNotStarted;
         DeleteFileAt(run.toolPath);
@@ -30,7 +45,8 @@ RestoreResult FinishRestore(RestoreRun& run) {
     if (!run.failed) {
         if (std::optional<DWORD> code = WaitForExit(run.process.get(), 0)) {
             result.helperExitCode = *code;
-            result.outcome = *code == 0 ? RestoreOutcome::kRestored : RestoreOutcome::kNotRestored;
+            result.outcome =
+                *code == 0 ? RestoredOutcome(run.target) : RestoreOutcome::kNotRestored;
         } else {
             EndProcess(run.process.get());
             result.outcome = RestoreOutcome::kNoAnswer;
@@ -43,8 +59,9 @@ RestoreResult FinishRestore(RestoreRun& run) {
     return result;
 }
 
-RestoreResult RestoreAndWait(const std::string& directory, res::ByteSpan tool, DWORD limitMs) {
-    RestoreRun run = StartRestore(directory, tool);
+RestoreResult RestoreAndWait(const std::string& directory, res::ByteSpan tool, RestoreTarget target,
+                             DWORD limitMs) {
+    RestoreRun run = StartRestore(directory, tool, target);
     if (run.process) WaitForSingleObject(run.process.get(), limitMs);
     return FinishRestore(run);
 }
@@ -58,6 +75,7 @@ void RestoreBrightnessIn(const std::string& directory, res::ByteSpan tool) {
 int CommandLineExitCode(const RestoreResult& result) {
     switch (result.outcome) {
         case RestoreOutcome::kRestored:
+        case RestoreOutcome::kCalibrated:
         case RestoreOutcome::kNotRestored: return static_cast<int>(result.helperExitCode);
         case RestoreOutcome::kNotWritten: return 2;
         case RestoreOutcome::kNotStarted: return 3;

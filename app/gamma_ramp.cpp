@@ -1,8 +1,7 @@
 #include "app/gamma_ramp.h"
 
-#include <cstdlib>
-
 #include "skin/core/gdi_guards.h"
+#include "tools/calibration/display.h"
 
 namespace app {
 namespace {
@@ -13,51 +12,64 @@ std::optional<GammaRamp> ReadRamp(HDC dc) {
     return ramp;
 }
 
-}  // namespace
-
-GammaRamp IdentityRamp() {
-    GammaRamp ramp;
-    for (auto& channel : ramp.channel)
-        for (int i = 0; i < 256; ++i) channel[i] = static_cast<WORD>(i * 257);
-    return ramp;
+DisplayRamp ReadDisplay(HDC dc, const char* adapter) {
+    DisplayRamp display{ReadRamp(dc), std::nullopt};
+    GammaRamp curve;
+    if (dc && calibration::FindDisplayCurve(dc, adapter, curve)) display.calibration = curve;
+    return display;
 }
 
+RampReader& Reader() {
+    static RampReader reader;
+    return reader;
+}
+
+}  // namespace
+
+GammaRamp IdentityRamp() { return calibration::IdentityRamp(); }
+
 bool IsIdentityRamp(const GammaRamp& ramp) {
-    for (const auto& channel : ramp.channel)
-        for (int i = 0; i < 256; ++i)
-            if (std::abs(static_cast<int>(channel[i]) - i * 257) > 257) return false;
-    return true;
+    return calibration::RampsMatch(ramp, calibration::IdentityRamp());
+}
+
+GammaRamp TargetRamp(const DisplayRamp& display) {
+    return display.calibration ? *display.calibration : IdentityRamp();
 }
 
 RampState ClassifyRamps(const RampReadings& readings) {
     bool unreadable = readings.empty();
-    for (const std::optional<GammaRamp>& r : readings) {
-        if (!r)
+    for (const DisplayRamp& d : readings) {
+        if (!d.ramp)
             unreadable = true;
-        else if (!IsIdentityRamp(*r))
+        else if (!calibration::RampsMatch(*d.ramp, TargetRamp(d)))
             return RampState::kAltered;
     }
     return unreadable ? RampState::kUnknown : RampState::kNormal;
 }
 
+bool AnyCalibrated(const RampReadings& readings) {
+    for (const DisplayRamp& d : readings)
+        if (d.calibration) return true;
+    return false;
+}
+
 RampReadings ReadDisplayRamps() {
     RampReadings readings;
     DISPLAY_DEVICEA device;
-    for (DWORD i = 0;; ++i) {
-        ZeroMemory(&device, sizeof device);
-        device.cb = sizeof device;
-        if (!EnumDisplayDevicesA(nullptr, i, &device, 0)) break;
-        // The same displays the gamma helper resets.
-        if (!(device.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP)) continue;
-        if (device.StateFlags & (DISPLAY_DEVICE_MIRRORING_DRIVER | DISPLAY_DEVICE_REMOTE)) continue;
+    // The same displays the gamma helper resets.
+    for (DWORD i = 0; calibration::NextDisplay(i, device);) {
         gdi::DeviceDc dc(CreateDCA(nullptr, device.DeviceName, nullptr, nullptr));
-        readings.push_back(ReadRamp(dc.get()));
+        readings.push_back(ReadDisplay(dc.get(), device.DeviceName));
     }
     if (readings.empty()) {
         gdi::WindowDc screen(nullptr);
-        readings.push_back(ReadRamp(screen.get()));
+        readings.push_back(ReadDisplay(screen.get(), nullptr));
     }
     return readings;
 }
+
+void SetRampReader(RampReader reader) { Reader() = std::move(reader); }
+
+RampReadings CurrentDisplayRamps() { return Reader() ? Reader()() : ReadDisplayRamps(); }
 
 }  // namespace app

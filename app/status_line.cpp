@@ -10,11 +10,6 @@ namespace {
 constexpr COLORREF kFine = RGB(255, 255, 255);
 constexpr COLORREF kWrong = RGB(255, 220, 0);
 
-RampReader& Reader() {
-    static RampReader reader;
-    return reader;
-}
-
 HelperRunner& Runner() {
     static HelperRunner runner;
     return runner;
@@ -51,6 +46,7 @@ const char* StateText(RampState state) {
 const char* OutcomeText(RestoreOutcome outcome) {
     switch (outcome) {
         case RestoreOutcome::kRestored: return "亮度已恢复";
+        case RestoreOutcome::kCalibrated: return "校准已恢复";
         case RestoreOutcome::kNotRestored: return "显示器拒绝";
         case RestoreOutcome::kNotWritten: return "无法写入";
         case RestoreOutcome::kNotStarted: return "无法启动";
@@ -62,14 +58,14 @@ const char* OutcomeText(RestoreOutcome outcome) {
 COLORREF StateColour(RampState state) { return state == RampState::kAltered ? kWrong : kFine; }
 
 COLORREF OutcomeColour(RestoreOutcome outcome) {
-    return outcome == RestoreOutcome::kRestored ? kFine : kWrong;
+    return outcome == RestoreOutcome::kRestored || outcome == RestoreOutcome::kCalibrated ? kFine
+                                                                                          : kWrong;
 }
 
-void SetRampReader(RampReader reader) { Reader() = std::move(reader); }
 void SetHelperRunner(HelperRunner runner) { Runner() = std::move(runner); }
 
 void ShowStartState(HWND window) {
-    const RampState state = ClassifyRamps(Reader() ? Reader()() : ReadDisplayRamps());
+    const RampState state = ClassifyRamps(CurrentDisplayRamps());
     ShowStatus(window, StateText(state), StateColour(state));
 }
 

@@ -12,7 +12,6 @@
 
 namespace app {
 
-using RampReader = std::function<RampReadings()>;
 using HelperRunner = std::function<RestoreRun()>;
 
 // Posted to the main window once the click's helper has exited (or the time is up).
@@ -26,9 +25,8 @@ const char* OutcomeText(RestoreOutcome outcome);
 COLORREF StateColour(RampState state);
 COLORREF OutcomeColour(RestoreOutcome outcome);
 
-// Replace how ramps are read and how a click starts its helper (tests); an empty
-// function puts the real one back.
-void SetRampReader(RampReader reader);
+// Replace how a click starts its helper (tests); an empty function puts the real
+// one back. How the displays are read: SetRampReader.
 void SetHelperRunner(HelperRunner runner);
 
 // Reads the ramps and puts what they say in the panel (the window is skinned).

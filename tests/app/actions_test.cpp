@@ -6,6 +6,7 @@
 
 #include "app/brightness.h"
 #include "app/command_line.h"
+#include "app/gamma_ramp.h"
 #include "app/runtime.h"
 #include "app/trim.h"
 #include "tests/app/app_test_util.h"
@@ -72,33 +73,68 @@ TEST(RestoreBrightness, HelperStillRunningKeepsItsFileUntilTheNextClick) {
     EXPECT_FALSE(FileExistsAt(toolPath));
 }
 
+TEST(RestoreBrightness, IdentityTargetPassesTheSwitchToTheHelper) {
+    TempDir dir;
+    TempDir records;
+    ProbeOutput out(records.file("gamma.txt"));
+    const std::string toolPath = dir.path() + kGammaToolName;
+    struct Case {
+        RestoreTarget target;
+        std::string commandLine;
+    } cases[] = {{RestoreTarget::kCalibration, "\"" + toolPath + "\""},
+                 {RestoreTarget::kIdentity, "\"" + toolPath + "\" /identity"}};
+    for (const Case& c : cases) {
+        DeleteFileA(out.path().c_str());
+        EXPECT_EQ(RestoreFromCommandLineIn(dir.path(), ProbeSpan(), c.target), 0);
+        EXPECT_EQ(out.Read().commandLine, c.commandLine);
+    }
+}
+
 TEST(RestoreOutcome, EachWayAClickCanEnd) {
     TempDir dir;
     TempDir records;
     ProbeOutput out(records.file("gamma.txt"));
     const std::string ro = ReadOnlyDir();
     ASSERT_FALSE(ro.empty()) << "run through with_readonly_dir.sh";
+    GammaRamp warm = IdentityRamp();
+    for (int i = 0; i < 256; ++i) warm.channel[0][i] = static_cast<WORD>(i * 230);
+    const RampReadings plain{{IdentityRamp(), {}}}, calibrated{{IdentityRamp(), {}}, {warm, warm}};
+    const auto calibration = RestoreTarget::kCalibration, identity = RestoreTarget::kIdentity;
     struct Case {
         const char* name;
         std::string directory;
         res::ByteSpan tool;
         const char* probeExit;
+        RampReadings displays;  // as read after the helper's exit
+        RestoreTarget target;
         RestoreOutcome outcome;
-        int exitCode;  // of "TovikBrightness.exe /restore"
+        int exitCode;  // of "TovikBrightness.exe /restore" (or "/identity")
     } cases[] = {
-        {"helper restored", dir.path(), ProbeSpan(), "0", RestoreOutcome::kRestored, 0},
-        {"a display refused", dir.path(), ProbeSpan(), "1", RestoreOutcome::kNotRestored, 1},
-        {"folder read-only", ro, ProbeSpan(), "0", RestoreOutcome::kNotWritten, 2},
-        {"not a program", dir.path(), NotAProgram(), "0", RestoreOutcome::kNotStarted, 3},
+        {"helper restored", dir.path(), ProbeSpan(), "0", plain, calibration,
+         RestoreOutcome::kRestored, 0},
+        {"calibration restored", dir.path(), ProbeSpan(), "0", calibrated, calibration,
+         RestoreOutcome::kCalibrated, 0},
+        {"identity forced on a calibrated display", dir.path(), ProbeSpan(), "0", calibrated,
+         identity, RestoreOutcome::kRestored, 0},
+        {"a display refused", dir.path(), ProbeSpan(), "1", plain, calibration,
+         RestoreOutcome::kNotRestored, 1},
+        {"a calibrated display refused", dir.path(), ProbeSpan(), "1", calibrated, calibration,
+         RestoreOutcome::kNotRestored, 1},
+        {"folder read-only", ro, ProbeSpan(), "0", calibrated, calibration,
+         RestoreOutcome::kNotWritten, 2},
+        {"not a program", dir.path(), NotAProgram(), "0", calibrated, identity,
+         RestoreOutcome::kNotStarted, 3},
     };
     for (const Case& c : cases) {
         SetEnvironmentVariableA("TOVIK_PROBE_EXIT", c.probeExit);
-        RestoreResult r = RestoreAndWait(c.directory, c.tool);
+        SetRampReader([&c] { return c.displays; });
+        RestoreResult r = RestoreAndWait(c.directory, c.tool, c.target);
         EXPECT_EQ(r.outcome, c.outcome) << c.name;
         EXPECT_EQ(CommandLineExitCode(r), c.exitCode) << c.name;
-        EXPECT_EQ(RestoreFromCommandLineIn(c.directory, c.tool), c.exitCode) << c.name;
+        EXPECT_EQ(RestoreFromCommandLineIn(c.directory, c.tool, c.target), c.exitCode) << c.name;
         EXPECT_FALSE(FileExistsAt(c.directory + kGammaToolName)) << c.name << ": file left";
     }
+    SetRampReader({});
 }
 
 TEST(RestoreOutcome, SlowHelperKeepsTheClickShortAndItsFileGoesAfterItsExit) {
@@ -125,7 +161,7 @@ TEST(RestoreOutcome, HelperThatNeverExitsIsEndedAndItsFileDeleted) {
     ProbeOutput out(records.file("stuck.txt"));
     SetEnvironmentVariableA("TOVIK_PROBE_HANG_MS", "600000");
     const std::string toolPath = dir.path() + kGammaToolName;
-    RestoreResult r = RestoreAndWait(dir.path(), ProbeSpan(), 600);
+    RestoreResult r = RestoreAndWait(dir.path(), ProbeSpan(), RestoreTarget::kCalibration, 600);
     const int leftRunning = EndProcessesRunning(toolPath);
     EXPECT_EQ(r.outcome, RestoreOutcome::kNoAnswer);
     EXPECT_EQ(CommandLineExitCode(r), 4);
@@ -134,7 +170,7 @@ TEST(RestoreOutcome, HelperThatNeverExitsIsEndedAndItsFileDeleted) {
     EXPECT_FALSE(FileExistsAt(toolPath));
 }
 
-TEST(CommandLine, OnlyTheRestoreSwitchAloneSkipsTheWindow) {
+TEST(CommandLine, OnlyARestoreSwitchAloneSkipsTheWindow) {
     struct Case {
         std::vector<const char*> args;  // after the program name
         StartMode mode;
@@ -152,6 +188,16 @@ TEST(CommandLine, OnlyTheRestoreSwitchAloneSkipsTheWindow) {
         {{"/restore", "x"}, StartMode::kWindow},
         {{"x", "/restore"}, StartMode::kWindow},
         {{"---restore"}, StartMode::kWindow},
+        {{"/identity"}, StartMode::kIdentity},
+        {{"-identity"}, StartMode::kIdentity},
+        {{"--IDENTITY"}, StartMode::kIdentity},
+        {{"/Identity"}, StartMode::kIdentity},
+        {{"identity"}, StartMode::kWindow},
+        {{"/identityx"}, StartMode::kWindow},
+        {{"/restore", "/identity"}, StartMode::kWindow},
+        {{"/identity", "/restore"}, StartMode::kWindow},
+        {{"/"}, StartMode::kWindow},
+        {{"--"}, StartMode::kWindow},
     };
     for (const Case& c : cases) {
         std::vector<const char*> argv{"TovikBrightness.exe"};

@@ -1,5 +1,6 @@
-// Reading the displays' gamma ramps: what counts as normal, altered and unknown,
-// and the real reader on the test's X server (which has real ramps).
+// Reading the displays' gamma ramps: what counts as normal, altered and unknown
+// (against the identity, or against a display's own calibration), and the real
+// reader on the test's X server (which has real ramps).
 #include "app/gamma_ramp.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,16 @@ GammaRamp Darkened() {
     GammaRamp r = IdentityRamp();
     for (auto& channel : r.channel)
         for (int i = 0; i < 256; ++i) channel[i] = static_cast<WORD>(i * 128);
+    return r;
+}
+
+// A calibration a display might carry: red and blue pulled down, as for a warmer white.
+GammaRamp Warm() {
+    GammaRamp r = IdentityRamp();
+    for (int i = 0; i < 256; ++i) {
+        r.channel[0][i] = static_cast<WORD>(i * 240);
+        r.channel[2][i] = static_cast<WORD>(i * 200);
+    }
     return r;
 }
 
@@ -52,23 +63,44 @@ TEST(GammaRamp, IdentityWithinOne255th) {
     for (const Case& c : cases) EXPECT_EQ(IsIdentityRamp(c.ramp), c.identity) << c.name;
 }
 
-TEST(GammaRamp, UnreadableDisplaysAreUnknownNeverAltered) {
-    const std::optional<GammaRamp> normal = IdentityRamp(), dark = Darkened(), none;
+TEST(GammaRamp, EachDisplayIsComparedWithItsOwnTarget) {
+    const DisplayRamp normal{IdentityRamp(), {}}, dark{Darkened(), {}}, none{{}, {}},
+        calibrated{Warm(), Warm()}, calibrationLost{IdentityRamp(), Warm()},
+        calibratedDark{Darkened(), Warm()}, calibratedUnreadable{{}, Warm()};
+    GammaRamp nearlyWarm = Warm();
+    nearlyWarm.channel[2][100] = static_cast<WORD>(100 * 200 + 257);
+    GammaRamp offWarm = Warm();
+    offWarm.channel[0][255] = static_cast<WORD>(255 * 240 - 258);
     struct Case {
         const char* name;
         RampReadings readings;
         RampState state;
+        bool calibrated;
     } cases[] = {
-        {"one normal display", {normal}, RampState::kNormal},
-        {"two normal displays", {normal, normal}, RampState::kNormal},
-        {"one dark display", {dark}, RampState::kAltered},
-        {"second display dark", {normal, dark}, RampState::kAltered},
-        {"unreadable", {none}, RampState::kUnknown},
-        {"normal and unreadable", {normal, none}, RampState::kUnknown},
-        {"unreadable and dark", {none, dark}, RampState::kAltered},
-        {"no display found", {}, RampState::kUnknown},
+        {"one normal display", {normal}, RampState::kNormal, false},
+        {"two normal displays", {normal, normal}, RampState::kNormal, false},
+        {"one dark display", {dark}, RampState::kAltered, false},
+        {"second display dark", {normal, dark}, RampState::kAltered, false},
+        {"unreadable", {none}, RampState::kUnknown, false},
+        {"normal and unreadable", {normal, none}, RampState::kUnknown, false},
+        {"unreadable and dark", {none, dark}, RampState::kAltered, false},
+        {"no display found", {}, RampState::kUnknown, false},
+        {"at its calibration", {calibrated}, RampState::kNormal, true},
+        {"within 1/255 of its calibration", {{nearlyWarm, Warm()}}, RampState::kNormal, true},
+        {"1/255 and a bit off its calibration", {{offWarm, Warm()}}, RampState::kAltered, true},
+        {"calibrated display on the identity", {calibrationLost}, RampState::kAltered, true},
+        {"calibrated display dark", {calibratedDark}, RampState::kAltered, true},
+        {"calibrated beside a normal display", {normal, calibrated}, RampState::kNormal, true},
+        {"normal display on another's curve",
+         {{Warm(), {}}, calibrated},
+         RampState::kAltered,
+         true},
+        {"calibrated but unreadable", {calibratedUnreadable}, RampState::kUnknown, true},
     };
-    for (const Case& c : cases) EXPECT_EQ(ClassifyRamps(c.readings), c.state) << c.name;
+    for (const Case& c : cases) {
+        EXPECT_EQ(ClassifyRamps(c.readings), c.state) << c.name;
+        EXPECT_EQ(AnyCalibrated(c.readings), c.calibrated) << c.name;
+    }
 }
 
 TEST(GammaRamp, RealReaderSeesTheScreensRampAndLeavesItAlone) {
@@ -82,13 +114,16 @@ TEST(GammaRamp, RealReaderSeesTheScreensRampAndLeavesItAlone) {
     RampReadings first = ReadDisplayRamps();
     ASSERT_FALSE(first.empty());
     EXPECT_EQ(ClassifyRamps(first), RampState::kAltered);
+    // This machine's displays have no profile of their own: their target is the identity.
+    EXPECT_FALSE(AnyCalibrated(first));
     // Reading changed nothing: a second reading is the same, still dark.
     RampReadings second = ReadDisplayRamps();
     ASSERT_EQ(second.size(), first.size());
     for (std::size_t i = 0; i < first.size(); ++i) {
-        ASSERT_TRUE(first[i] && second[i]) << "display " << i;
-        EXPECT_EQ(std::memcmp(&*first[i], &*second[i], sizeof(GammaRamp)), 0) << "display " << i;
-        EXPECT_NEAR(first[i]->channel[1][200], 200 * 128, 257) << "display " << i;
+        ASSERT_TRUE(first[i].ramp && second[i].ramp) << "display " << i;
+        EXPECT_EQ(std::memcmp(&*first[i].ramp, &*second[i].ramp, sizeof(GammaRamp)), 0)
+            << "display " << i;
+        EXPECT_NEAR(first[i].ramp->channel[1][200], 200 * 128, 257) << "display " << i;
     }
 
     screen = GetDC(nullptr);

@@ -1,6 +1,7 @@
 // The bottom bar's line on the real main window: what it says at start for a
-// normal, an altered and an unreadable ramp, and after each way a click can end;
-// checked by the panel record's text and by the pixels of the frame and screen.
+// normal, an altered and an unreadable ramp, and after each way a click can end
+// (a calibration restored among them); checked by the panel record's text and by
+// the pixels of the frame and screen.
 #include "app/status_line.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,17 @@ GammaRamp Darkened() {
         for (int i = 0; i < 256; ++i) channel[i] = static_cast<WORD>(i * 128);
     return r;
 }
+
+// A display calibrated to a warmer white, on its calibration.
+GammaRamp Warm() {
+    GammaRamp r = IdentityRamp();
+    for (int i = 0; i < 256; ++i) r.channel[2][i] = static_cast<WORD>(i * 200);
+    return r;
+}
+const DisplayRamp kNormal{IdentityRamp(), {}};
+const DisplayRamp kDark{Darkened(), {}};
+const DisplayRamp kUnreadable{{}, {}};
+const DisplayRamp kCalibrated{Warm(), Warm()};
 
 // Where two frames differ.
 struct Difference {
@@ -114,16 +126,17 @@ protected:
 }  // namespace
 
 TEST_F(StatusLineTest, StartLineForNormalAlteredAndUnreadableRamps) {
-    const std::optional<GammaRamp> normal = IdentityRamp(), dark = Darkened(), none;
     struct Case {
         const char* name;
         RampReadings readings;
         const char* text;
     } cases[] = {
-        {"normal", {normal}, "亮度正常"},
-        {"altered", {dark}, "亮度被改动"},
-        {"unreadable", {none}, "亮度未知"},
-        {"unreadable and altered", {none, dark}, "亮度被改动"},
+        {"normal", {kNormal}, "亮度正常"},
+        {"altered", {kDark}, "亮度被改动"},
+        {"unreadable", {kUnreadable}, "亮度未知"},
+        {"unreadable and altered", {kUnreadable, kDark}, "亮度被改动"},
+        {"at its calibration", {kCalibrated}, "亮度正常"},
+        {"calibration lost", {{IdentityRamp(), Warm()}}, "亮度被改动"},
     };
     std::vector<Pixels> bars;
     for (const Case& c : cases) {
@@ -150,6 +163,8 @@ TEST_F(StatusLineTest, StartLineForNormalAlteredAndUnreadableRamps) {
     EXPECT_NE(bars[0], bars[2]) << "normal and unknown look the same";
     EXPECT_NE(bars[1], bars[2]) << "altered and unknown look the same";
     EXPECT_EQ(bars[1], bars[3]) << "altered with an unreadable display is still altered";
+    EXPECT_EQ(bars[0], bars[4]) << "a display at its calibration is normal";
+    EXPECT_EQ(bars[1], bars[5]) << "a calibrated display on the identity is altered";
 }
 
 TEST_F(StatusLineTest, EachClickOutcomeRedrawsOnlyThePanel) {
@@ -163,18 +178,22 @@ TEST_F(StatusLineTest, EachClickOutcomeRedrawsOnlyThePanel) {
         std::string directory;
         res::ByteSpan tool;
         const char* probeExit;
+        DisplayRamp display;  // as read once the helper has exited
         const char* text;
     } cases[] = {
-        {"helper succeeded", dir.path(), ProbeSpan(), "0", "亮度已恢复"},
-        {"helper failed", dir.path(), ProbeSpan(), "1", "显示器拒绝"},
-        {"helper not written", ro, ProbeSpan(), "0", "无法写入"},
-        {"helper not started", dir.path(), NotAProgram(), "0", "无法启动"},
-        {"helper succeeded again", dir.path(), ProbeSpan(), "0", "亮度已恢复"},
+        {"helper succeeded", dir.path(), ProbeSpan(), "0", kNormal, "亮度已恢复"},
+        {"calibration restored", dir.path(), ProbeSpan(), "0", kCalibrated, "校准已恢复"},
+        {"helper failed", dir.path(), ProbeSpan(), "1", kNormal, "显示器拒绝"},
+        {"helper not written", ro, ProbeSpan(), "0", kNormal, "无法写入"},
+        {"calibrated display failed", dir.path(), ProbeSpan(), "1", kCalibrated, "显示器拒绝"},
+        {"helper not started", dir.path(), NotAProgram(), "0", kNormal, "无法启动"},
+        {"helper succeeded again", dir.path(), ProbeSpan(), "0", kNormal, "亮度已恢复"},
     };
-    Open({IdentityRamp()});
+    Open({kNormal});
     if (HasFatalFailure()) return;
     for (const Case& c : cases) {
         SetEnvironmentVariableA("TOVIK_PROBE_EXIT", c.probeExit);
+        SetRampReader([&c] { return RampReadings{c.display}; });
         SetHelperRunner([&c] { return StartRestore(c.directory, c.tool); });
         const Pixels before = Frame();
         Click();
@@ -189,6 +208,7 @@ TEST_F(StatusLineTest, EachClickOutcomeRedrawsOnlyThePanel) {
         EXPECT_GE(d.bounds.top, p.y) << c.name;
         EXPECT_LE(d.bounds.right, p.x + p.width) << c.name;
         EXPECT_LE(d.bounds.bottom, p.y + p.height) << c.name;
+        EXPECT_LE(d.bounds.right, kButtonBox.left) << c.name << ": text runs under the button";
         EXPECT_EQ(ScreenMismatches(), 0) << c.name << ": the screen does not show the new line";
         EXPECT_FALSE(FileExistsAt(c.directory + kGammaToolName)) << c.name << ": file left";
     }
@@ -204,7 +224,7 @@ TEST_F(StatusLineTest, ClickReturnsWhileTheHelperRunsAndASecondClickStartsNoOthe
         ++starts;
         return StartRestore(dir.path(), ProbeSpan());
     });
-    Open({Darkened()});
+    Open({kDark});
     if (HasFatalFailure()) return;
     Click();
     EXPECT_TRUE(RestorePending()) << "the click waited for the helper's exit";
@@ -227,7 +247,7 @@ TEST_F(StatusLineTest, ClosingWhileTheHelperRunsLeavesNoFileAndNoProcess) {
     ProbeOutput out(records.file("slow.txt"));
     ProbeHold hold;  // still running when the window closes
     SetHelperRunner([&] { return StartRestore(dir.path(), ProbeSpan()); });
-    Open({IdentityRamp()});
+    Open({kNormal});
     if (HasFatalFailure()) return;
     Click();
     ASSERT_TRUE(RestorePending());
