@@ -5,7 +5,10 @@
 // comes last. A hover is held against the plain control's repaint, since the
 // plain control does not repaint on hover at all.
 //
-//   bench_side_by_side [rounds] [--only TEXT]   (rows whose name contains TEXT)
+//   bench_side_by_side [rounds] [--only TEXT] [--profile]
+// --only keeps the rows whose name contains TEXT; --profile adds the per-call
+// times of the GDI, GDI+, USER and common-control calls the skinned side made
+// while it was timed.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/common/call_profile.h"
 #include "bench/common/timing.h"
 #include "gallery/gallery.h"
 #include "skin/core/skin_init.h"
@@ -209,16 +213,22 @@ double TimeStart(bool skinned) {
     ShowWindow(w, SW_SHOWNOACTIVATE);
     Settle();
     const double t = NowMs() - t0;
+    bench::SetCallProfileOn(false);
     DestroyWindow(w);
     Settle();
     return t;
 }
 
 double TimeOp(const Side& side, const std::function<void(const Side&)>& op, int reps) {
+    const bool profiled = bench::CallProfileOn();
+    bench::SetCallProfileOn(false);
     Raise(side.window);
+    bench::SetCallProfileOn(profiled);
     const double t0 = NowMs();
     for (int i = 0; i < reps; ++i) op(side);
-    return (NowMs() - t0) / reps;
+    const double t = (NowMs() - t0) / reps;
+    bench::SetCallProfileOn(false);
+    return t;
 }
 
 }  // namespace
@@ -226,12 +236,20 @@ double TimeOp(const Side& side, const std::function<void(const Side&)>& op, int 
 int main(int argc, char** argv) {
     int rounds = 5;
     std::string only;
+    bool profile = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--only" && i + 1 < argc)
             only = argv[++i];
+        else if (a == "--profile")
+            profile = true;
         else
             rounds = std::max(1, std::atoi(argv[i]));
+    }
+    if (profile && !bench::InstallCallProfile({"gdiplus.dll", "gdi32.dll", "user32.dll",
+                                                "comctl32.dll", "msimg32.dll"})) {
+        std::printf("no call profile in this build\n");
+        profile = false;
     }
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
@@ -266,6 +284,7 @@ int main(int argc, char** argv) {
             const bool skinnedFirst = (round + static_cast<int>(i)) % 2 == 0;
             for (int turn = 0; turn < 2; ++turn) {
                 const bool isSkinned = (turn == 0) == skinnedFirst;
+                bench::SetCallProfileOn(profile && isSkinned);
                 double t = 0;
                 if (row.start) {
                     t = TimeStart(isSkinned);
@@ -296,6 +315,11 @@ int main(int argc, char** argv) {
     if (!rows.empty())
         std::printf("worst: %s %.2f x (goal %.0f)\n", rows[worstRow].name.c_str(),
                     worst * rows[worstRow].goal, rows[worstRow].goal);
+    if (profile) {
+        bench::SetCallProfileOn(false);
+        std::printf("\nthe skinned side's calls over all rounds:\n");
+        bench::PrintCallProfile(30);
+    }
     for (HWND w : {skinnedWindow, plainWindow}) DestroyWindow(w);
     skin::ReleaseSkinData();
     skin::ShutdownGdiplus();
