@@ -8,6 +8,7 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/menu_bar.h"
+#include "skin/core/picture_cache.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/frame_layout.h"
 #include "skin/window/skinner_kit.h"
@@ -18,13 +19,11 @@ namespace {
 
 using gp = Gdiplus::RectF;
 
+// The image of bytes, decoded once per process (the cache is the caller's hold on it).
 gfx::GfxBitmap* Decoded(std::shared_ptr<gfx::GfxBitmap>& cache, const Bytes& bytes) {
     if (bytes.empty()) return nullptr;
-    if (!cache) {
-        cache = std::make_shared<gfx::GfxBitmap>();
-        cache->LoadFromBytes(bytes);
-    }
-    return cache->IsEmpty() ? nullptr : cache.get();
+    if (!cache) cache = DecodedImage(bytes);
+    return cache && !cache->IsEmpty() ? cache.get() : nullptr;
 }
 
 // A copy of one box of the frame, taken before title, buttons and panels are
@@ -49,71 +48,64 @@ void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float 
     g.FillRectangle(brush, x, y, w, h);
 }
 
-// Draws the picture as the image mode places it, onto a transparent W x H layer.
-void LayOutPicture(gfx::GfxGraphics& g, gfx::GfxBitmap& picture, int mode, int W, int H) {
-    const int iw = picture.GetWidth(), ih = picture.GetHeight();
-    switch (mode) {
-        case 0: g.DrawImageStretchedI(picture, 0, 0, iw, ih); break;
-        case 1: g.DrawImageStretchedI(picture, W - iw, 0, iw, ih); break;
-        case 2: g.DrawImageStretchedI(picture, (W - iw) / 2, (H - ih) / 2, iw, ih); break;
-        case 3: g.DrawImageStretchedI(picture, 0, 0, W, H); break;
-        default: {
-            // Tiled across, every other copy mirrored so the seams match.
-            gfx::GfxBitmap strip;
-            if (iw <= 0 || !strip.Create(W, ih, PixelFormat32bppARGB)) return;
-            gfx::GfxGraphics sg;
-            sg.FromImage(strip);
-            bool mirrored = false;
-            for (int x = 0; x < W; x += iw, mirrored = !mirrored) {
-                if (mirrored) {
-                    const Gdiplus::Point pts[] = {{x + iw, 0}, {x, 0}, {x + iw, ih}};
-                    sg.DrawImagePointsI(picture, pts);
-                } else {
-                    sg.DrawImageStretchedI(picture, x, 0, iw, ih);
-                }
-            }
-            sg.Delete();
-            g.DrawImageStretchedI(strip, 0, 0, W, ih);
-        }
+// The picture laid out for a W x H frame: the window's own or the skin's, the
+// fast way while a live resize is under way. Null without a picture.
+const PictureLayer* CurrentLayer(WindowRecord& r, int W, int H) {
+    const bool own = !r.backgroundImage.empty();
+    std::shared_ptr<gfx::GfxBitmap> picture;
+    if (own) {
+        Decoded(r.decodedBackground, r.backgroundImage);
+        picture = r.decodedBackground;
+    } else if (SkinImage()) {
+        picture = State().decodedSkinImage;
     }
-}
-
-gfx::GfxBitmap* PictureLayer(WindowRecord& r, gfx::GfxBitmap& picture, bool own, int mode, int W,
-                             int H) {
-    const WindowRecord::LayerKey key{&picture, own ? 0u : State().skinImageGeneration, mode, W, H};
-    if (!r.pictureLayer || !(r.pictureLayerKey == key)) {
-        auto layer = std::make_shared<gfx::GfxBitmap>();
-        if (!layer->Create(std::max(W, 1), std::max(H, 1), PixelFormat32bppPARGB)) return nullptr;
-        gfx::GfxGraphics lg;
-        lg.FromImage(*layer);
-        LayOutPicture(lg, picture, mode, W, H);
-        lg.Delete();
-        r.pictureLayer = std::move(layer);
-        r.pictureLayerKey = key;
+    if (!picture || picture->IsEmpty()) {
+        r.pictureLayer.reset();
+        return nullptr;
     }
+    const int mode = own ? r.backgroundMode : State().imageMode;
+    const StretchQuality quality = r.sizing ? StretchQuality::kFast : StretchQuality::kFull;
+    W = std::max(W, 1);
+    H = std::max(H, 1);
+    if (!r.pictureLayer || !LayerFits(*r.pictureLayer, picture, mode, W, H, quality))
+        r.pictureLayer = LayOutPicture(picture, mode, W, H, quality);
     return r.pictureLayer.get();
 }
 
-void DrawBackground(WindowRecord& r, gfx::GfxGraphics& g, int W, int H) {
+// The fill colour where the picture does not reach and outside the rounded
+// clip, the picture inside it, and the caption's gradient. An opaque layer has
+// already been copied into the frame: the fill under it would never show, so
+// only the corners outside the clip get it. Everything drawn later in the
+// render stays inside the clip.
+void DrawBackground(WindowRecord& r, gfx::GfxGraphics& g, const PictureLayer* layer, bool copied,
+                    int W, int H) {
     const bool own = !r.backgroundImage.empty();
     const std::uint32_t fillColour = Argb(255, own ? r.backgroundAverage : State().mainColour);
-    // Cleared to the fill rather than a key colour: the rounded clip is flattened
-    // into straight segments, and the few corner pixels it leaves out are still
-    // inside the window's own region, so they are seen.
-    g.Clear(fillColour);
     gfx::GfxPath clip;
     clip.Create();
     AddRoundRect(clip, 0, 0, static_cast<float>(W), static_cast<float>(H), 4);
-    g.SetClipPath(clip);
     gfx::GfxSolidBrush fill;
     fill.Create(fillColour);
-    g.FillPath(fill, clip);
-
-    gfx::GfxBitmap* picture = own ? Decoded(r.decodedBackground, r.backgroundImage) : SkinImage();
-    if (picture) {
-        const int mode = own ? r.backgroundMode : State().imageMode;
-        if (gfx::GfxBitmap* layer = PictureLayer(r, *picture, own, mode, W, H))
-            g.DrawImageStretchedI(*layer, 0, 0, W, H);  // same size: no scaling
+    if (copied) {
+        g.SetClipRectI(0, 0, W, H);
+        g.SetClipPath(clip, Gdiplus::CombineModeExclude);
+        constexpr int kCorner = 8;  // the clip's corner arcs are at most 5 pixels across
+        for (const POINT c : {POINT{0, 0}, POINT{W - kCorner, 0}, POINT{0, H - kCorner},
+                              POINT{W - kCorner, H - kCorner}})
+            g.FillRectangleI(fill, c.x, c.y, kCorner, kCorner);
+        g.SetClipPath(clip);
+    } else {
+        // Cleared to the fill rather than a key colour: the rounded clip is
+        // flattened into straight segments, and the few corner pixels it leaves
+        // out are still inside the window's own region, so they are seen.
+        g.Clear(fillColour);
+        g.SetClipPath(clip);
+        g.FillPath(fill, clip);
+        gfx::GfxBitmap pixels;  // GDI+'s view of the layer's own pixels
+        if (layer && pixels.CreateFromScan0(layer->width(), layer->height(), layer->width() * 4,
+                                            PixelFormat32bppPARGB,
+                                            static_cast<BYTE*>(layer->bits())))
+            g.DrawImageStretchedI(pixels, 0, 0, W, H);  // same size: no scaling
     }
     if (r.captionOption) {
         VerticalGradientRect(g, 0, 0, static_cast<float>(W), static_cast<float>(r.captionHeight), 0,
@@ -290,6 +282,7 @@ void ApplyWindowShape(HWND window) {
         return;
     // The region belongs to the window from here on. Whoever changed the size
     // repaints the whole window anyway.
+    ++Counters().reshapes;
     if (SetWindowRgn(window, wanted.get(), FALSE)) wanted.release();
 }
 
@@ -316,10 +309,15 @@ void FullFrameRender(int index, HDC, bool present) {
                    reinterpret_cast<std::intptr_t>(r->frame.first()));
     SetIntProp(window, prop::kFrameBitmap, reinterpret_cast<std::intptr_t>(bitmap));
     HDC frameDc = r->frame.dc();
+    ++Counters().frameRenders;
+    ++r->renders;
 
+    const PictureLayer* layer = CurrentLayer(*r, W, H);
+    const bool copied = layer && layer->opaque();
+    if (copied) BitBlt(frameDc, 0, 0, W, H, layer->dc(), 0, 0, SRCCOPY);
     FrameSurface surface(*r, nullptr, false);
     gfx::GfxGraphics& g = *surface.g;
-    DrawBackground(*r, g, W, H);
+    DrawBackground(*r, g, layer, copied, W, H);
     if (r->dragOption) DrawBorder(g, W, H);
     surface.Sync();
 
@@ -451,6 +449,7 @@ void PaintNonClient(int index) {
     OffsetRect(&client, origin.x, origin.y);
     ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
     BitBlt(dc.get(), 0, 0, r->frameWidth, r->frameHeight, r->frame.dc(), 0, 0, SRCCOPY);
+    r->nonClientShows = r->renders;
 }
 
 void FastFrameCopy(int index, HDC dc) {

@@ -9,6 +9,7 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/menu_bar.h"
+#include "skin/core/picture_cache.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/frame_layout.h"
 #include "skin/window/skinner_kit.h"
@@ -100,10 +101,30 @@ void DragOrResizeStart(WindowRecord& r, POINT p) {
     }
 }
 
-// Repaints the whole window, frame and children, after the frame changed.
-void RepaintEverything(HWND window) {
+// Invalidates every visible window inside parent: each one's client area, and
+// its non-client area only when it has one. (A parent's RDW_ALLCHILDREN makes
+// every child paint its non-client area, and controls that paint themselves
+// whole there would then paint twice.)
+BOOL CALLBACK InvalidateOne(HWND c, LPARAM) {
+    if (!IsWindowVisible(c)) return TRUE;
+    RECT outer{}, client{};
+    GetWindowRect(c, &outer);
+    GetClientRect(c, &client);
+    const bool nonClient =
+        outer.right - outer.left != client.right || outer.bottom - outer.top != client.bottom;
+    RedrawWindow(c, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | (nonClient ? RDW_FRAME : 0));
+    return TRUE;
+}
+
+void InvalidateDescendants(HWND parent) { EnumChildWindows(parent, InvalidateOne, 0); }
+
+// Repaints the whole window after the frame changed: its client area, every
+// child once, and its own non-client area unless that already shows the frame.
+void RepaintEverything(HWND window, bool nonClient = true) {
     RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+                 RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | (nonClient ? RDW_FRAME : 0));
+    InvalidateDescendants(window);
 }
 
 // ---- Caption buttons: hover fades and presses
@@ -264,7 +285,7 @@ void OnPaint(int index, WindowRecord& r) {
     if (!Table().At(index, window)) return;
     FastFrameCopy(index, paint.dc());
     // Children painted over the old picture must paint over the new one.
-    if (stale) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (stale) InvalidateDescendants(window);
 }
 
 void OnSysCommand(WindowRecord& r, WPARAM wp) {
@@ -434,9 +455,31 @@ LRESULT OnWindowPosChanged(const Msg& m, int index) {
     r = Table().At(index, m.window);
     if (changed && r && !IsIconic(m.window)) {
         r->repaintedSize = size;
-        RepaintEverything(m.window);
+        // Inside the size change the system has the non-client area painted
+        // (WM_NCPAINT renders the new frame when it comes first): painted from
+        // the frame as it is now, it needs no second paint.
+        RepaintEverything(m.window, r->nonClientShows != r->renders);
     }
     return result;
+}
+
+// A live resize lays the picture out the fast way; where it ends the frame is
+// rendered again at full quality and the whole window repaints once more.
+LRESULT OnExitSizeMove(const Msg& m, int index, WindowRecord& r) {
+    r.sizing = false;
+    if (r.pictureLayer && r.pictureLayer->quality() == StretchQuality::kFast) {
+        r.frameDirty = true;
+        EnsureFrame(index);
+        if (WindowRecord* again = Table().At(index, m.window)) {
+            again->repaintedSize = FrameSize(m.window);
+            RepaintEverything(m.window);
+        }
+    }
+    WindowTable& table = Table();
+    bool anySizing = false;
+    for (int k = 1; k <= table.Count(); ++k) anySizing = anySizing || table.At(k)->sizing;
+    if (!anySizing) ReleaseFastStretchSource();
+    return CallPrevious(m);
 }
 
 // The skin's bands around the program's client area.
@@ -641,6 +684,8 @@ LRESULT Dispatch(const Msg& m) {
         case WM_GETMINMAXINFO: OnGetMinMaxInfo(r, reinterpret_cast<MINMAXINFO*>(m.lp)); break;
         case WM_DRAWITEM: OnDrawItem(index, m.lp); break;
         case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(m, index);
+        case WM_ENTERSIZEMOVE: r.sizing = true; break;
+        case WM_EXITSIZEMOVE: return OnExitSizeMove(m, index, r);
         case WM_NOTIFY: OnNotify(m.lp); break;
         case WM_SYSCOMMAND: OnSysCommand(r, m.wp); break;
         case WM_MENUSELECT: NoteMenuSelect(m.wp, m.lp); break;

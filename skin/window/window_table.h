@@ -12,6 +12,7 @@
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_tooltip.h"
 #include "skin/core/gdi_guards.h"
+#include "skin/core/picture_cache.h"
 #include "skin/window/control_records.h"
 
 namespace skin {
@@ -231,6 +232,12 @@ struct WindowRecord {
     ControlList<GroupBoxRecord> groupBoxes;
     bool frameDirty = true;
     bool rendering = false;  // a full render is under way (it reshapes the window)
+    // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the picture is laid out the
+    // fast way, and the size the drag ends at is rendered again at full quality.
+    bool sizing = false;
+    // Full renders of this window so far, and the render its non-client area
+    // was last painted from.
+    long renders = 0, nonClientShows = -1;
     SIZE repaintedSize{0, 0};  // the window size whose change last repainted everything
     HoverState hover;
 
@@ -260,16 +267,9 @@ struct WindowRecord {
     TextLayer titleLayer;
     std::vector<TextLayer> panelLayers;
     std::shared_ptr<gfx::GfxBitmap> decodedBackground;  // the window's own picture, decoded
-    // The picture laid out for the current client size, as the image mode places it:
-    // scaling the full-size picture is most of a render's cost, so it is done once
-    // per size and picture instead of on every render.
-    std::shared_ptr<gfx::GfxBitmap> pictureLayer;
-    struct LayerKey {
-        const void* picture = nullptr;
-        unsigned generation = 0;
-        int mode = -1, width = 0, height = 0;
-        bool operator==(const LayerKey&) const = default;
-    } pictureLayerKey;
+    // The picture laid out for the frame's current size, shared with every window
+    // of that size (made once per size and picture, not once per render).
+    std::shared_ptr<const PictureLayer> pictureLayer;
 
     // Calls f(list, kind) for every control list, in one fixed order.
     template <typename F>
