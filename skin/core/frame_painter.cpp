@@ -8,7 +8,7 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/menu_bar.h"
-#include "skin/core/picture_cache.h"
+#include "skin/core/frame_background.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/frame_layout.h"
 #include "skin/window/skinner_kit.h"
@@ -41,90 +41,25 @@ void VerticalGradientFill(gfx::GfxGraphics& g, const gfx::GfxPath& path, float t
     g.FillPath(brush, path);
 }
 
-void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float h, float top,
-                          float bottom, std::uint32_t from, std::uint32_t to) {
-    gfx::GfxLinearGradientBrush brush;
-    brush.CreateLineBrush({0, top}, {0, bottom}, from, to);
-    g.FillRectangle(brush, x, y, w, h);
-}
-
-// The picture laid out for a W x H frame: the window's own or the skin's, the
-// fast way while a live resize is under way. Null without a picture.
-const PictureLayer* CurrentLayer(WindowRecord& r, int W, int H) {
+// What the window's background is made of at a W x H size: the window's own
+// picture or the skin's, the fast stretch while a live resize is under way.
+BackgroundLook LookOf(WindowRecord& r, int W, int H) {
     const bool own = !r.backgroundImage.empty();
-    std::shared_ptr<gfx::GfxBitmap> picture;
+    BackgroundLook look;
     if (own) {
         Decoded(r.decodedBackground, r.backgroundImage);
-        picture = r.decodedBackground;
+        look.picture = r.decodedBackground;
     } else if (SkinImage()) {
-        picture = State().decodedSkinImage;
+        look.picture = State().decodedSkinImage;
     }
-    if (!picture || picture->IsEmpty()) {
-        r.pictureLayer.reset();
-        return nullptr;
-    }
-    const int mode = own ? r.backgroundMode : State().imageMode;
-    const StretchQuality quality = r.sizing ? StretchQuality::kFast : StretchQuality::kFull;
-    W = std::max(W, 1);
-    H = std::max(H, 1);
-    if (!r.pictureLayer || !LayerFits(*r.pictureLayer, picture, mode, W, H, quality))
-        r.pictureLayer = LayOutPicture(picture, mode, W, H, quality);
-    return r.pictureLayer.get();
-}
-
-// The fill colour where the picture does not reach and outside the rounded
-// clip, the picture inside it, and the caption's gradient. An opaque layer has
-// already been copied into the frame: the fill under it would never show, so
-// only the corners outside the clip get it. Everything drawn later in the
-// render stays inside the clip.
-void DrawBackground(WindowRecord& r, gfx::GfxGraphics& g, const PictureLayer* layer, bool copied,
-                    int W, int H) {
-    const bool own = !r.backgroundImage.empty();
-    const std::uint32_t fillColour = Argb(255, own ? r.backgroundAverage : State().mainColour);
-    gfx::GfxPath clip;
-    clip.Create();
-    AddRoundRect(clip, 0, 0, static_cast<float>(W), static_cast<float>(H), 4);
-    gfx::GfxSolidBrush fill;
-    fill.Create(fillColour);
-    if (copied) {
-        g.SetClipRectI(0, 0, W, H);
-        g.SetClipPath(clip, Gdiplus::CombineModeExclude);
-        constexpr int kCorner = 8;  // the clip's corner arcs are at most 5 pixels across
-        for (const POINT c : {POINT{0, 0}, POINT{W - kCorner, 0}, POINT{0, H - kCorner},
-                              POINT{W - kCorner, H - kCorner}})
-            g.FillRectangleI(fill, c.x, c.y, kCorner, kCorner);
-        g.SetClipPath(clip);
-    } else {
-        // Cleared to the fill rather than a key colour: the rounded clip is
-        // flattened into straight segments, and the few corner pixels it leaves
-        // out are still inside the window's own region, so they are seen.
-        g.Clear(fillColour);
-        g.SetClipPath(clip);
-        g.FillPath(fill, clip);
-        gfx::GfxBitmap pixels;  // GDI+'s view of the layer's own pixels
-        if (layer && pixels.CreateFromScan0(layer->width(), layer->height(), layer->width() * 4,
-                                            PixelFormat32bppPARGB,
-                                            static_cast<BYTE*>(layer->bits())))
-            g.DrawImageStretchedI(pixels, 0, 0, W, H);  // same size: no scaling
-    }
-    if (r.captionOption) {
-        VerticalGradientRect(g, 0, 0, static_cast<float>(W), static_cast<float>(r.captionHeight), 0,
-                             static_cast<float>(r.captionHeight), Argb(150, 0xFFFFFF),
-                             Argb(0, 0xFFFFFF));
-    }
-}
-
-void DrawBorder(gfx::GfxGraphics& g, int W, int H) {
-    gfx::GfxPath outer, inner;
-    outer.Create();
-    inner.Create();
-    AddRoundRect(outer, 0, 0, static_cast<float>(W - 1), static_cast<float>(H - 1), 7);
-    AddRoundRect(inner, 1, 1, static_cast<float>(W - 3), static_cast<float>(H - 3), 6);
-    gfx::GfxPen dark, light;
-    dark.Create(Argb(180, 0x000000), 2);
-    light.Create(Argb(180, 0xFFFFFF), 1);
-    g.DrawPath(dark, outer);
-    g.DrawPath(light, inner);
+    look.mode = own ? r.backgroundMode : State().imageMode;
+    look.width = W;
+    look.height = H;
+    look.quality = r.sizing ? StretchQuality::kFast : StretchQuality::kFull;
+    look.fill = Argb(255, own ? r.backgroundAverage : State().mainColour);
+    look.gradientHeight = r.captionOption ? r.captionHeight : 0;
+    look.border = r.dragOption != 0;
+    return look;
 }
 
 // GDI+ drawing straight into the frame bitmap's pixels. (A graphics made on the
@@ -221,6 +156,13 @@ void Separator(gfx::GfxGraphics& g, const WindowRecord& r, float x, int alpha) {
 
 }  // namespace
 
+void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float h, float top,
+                          float bottom, std::uint32_t from, std::uint32_t to) {
+    gfx::GfxLinearGradientBrush brush;
+    brush.CreateLineBrush({0, top}, {0, bottom}, from, to);
+    g.FillRectangle(brush, x, y, w, h);
+}
+
 void AddRoundRect(gfx::GfxPath& p, float x, float y, float w, float h, float d) {
     d = std::clamp(d, 1.0f, 100.0f);
     p.AddPathArc(x + w - d, y, d, d, 270, 90);
@@ -312,14 +254,16 @@ void FullFrameRender(int index, HDC, bool present) {
     ++Counters().frameRenders;
     ++r->renders;
 
-    const PictureLayer* layer = CurrentLayer(*r, W, H);
-    const bool copied = layer && layer->opaque();
-    if (copied) BitBlt(frameDc, 0, 0, W, H, layer->dc(), 0, 0, SRCCOPY);
+    const BackgroundLook look = LookOf(*r, W, H);
+    if (!r->background || !r->background->Fits(look)) r->background = BackgroundFor(look);
+    if (r->background) BitBlt(frameDc, 0, 0, W, H, r->background->dc(), 0, 0, SRCCOPY);
     FrameSurface surface(*r, nullptr, false);
     gfx::GfxGraphics& g = *surface.g;
-    DrawBackground(*r, g, layer, copied, W, H);
-    if (r->dragOption) DrawBorder(g, W, H);
-    surface.Sync();
+    // The rest of the render stays inside the background's rounded clip.
+    gfx::GfxPath clip;
+    clip.Create();
+    AddRoundRect(clip, 0, 0, static_cast<float>(W), static_cast<float>(H), 4);
+    g.SetClipPath(clip);
 
     TakeSnapshot(frameDc, r->captionSnapshot, {0, 0, W, r->captionHeight});
     TakeSnapshot(frameDc, r->barSnapshot, r->bottomBar);

@@ -48,6 +48,11 @@ void RefreshSkinnedChildren(int index);
 // window's client DC, or its whole-window DC when windowDc is set.
 void ExcludeChildren(HWND window, HDC dc, bool windowDc);
 
+// Fills (x, y, w, h) with a vertical gradient running from `from` at y = top to
+// `to` at y = bottom (GDI+ colours).
+void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float h, float top,
+                          float bottom, std::uint32_t from, std::uint32_t to);
+
 // Shared outline primitives, also used by the control painters.
 // A rounded rectangle whose corner diameter d is clamped to 1..100.
 void AddRoundRect(gfx::GfxPath& path, float x, float y, float w, float h, float d);

@@ -1,6 +1,6 @@
 #include "skin/core/skin_state.h"
 
-#include "skin/core/picture_cache.h"
+#include "skin/core/frame_background.h"
 #include "skin/window/window_table.h"
 
 namespace skin {

@@ -9,7 +9,7 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/menu_bar.h"
-#include "skin/core/picture_cache.h"
+#include "skin/core/frame_background.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/frame_layout.h"
 #include "skin/window/skinner_kit.h"
@@ -101,30 +101,35 @@ void DragOrResizeStart(WindowRecord& r, POINT p) {
     }
 }
 
-// Invalidates every visible window inside parent: each one's client area, and
-// its non-client area only when it has one. (A parent's RDW_ALLCHILDREN makes
-// every child paint its non-client area, and controls that paint themselves
-// whole there would then paint twice.)
-BOOL CALLBACK InvalidateOne(HWND c, LPARAM) {
-    if (!IsWindowVisible(c)) return TRUE;
+bool HasNonClientArea(HWND window) {
     RECT outer{}, client{};
-    GetWindowRect(c, &outer);
-    GetClientRect(c, &client);
-    const bool nonClient =
-        outer.right - outer.left != client.right || outer.bottom - outer.top != client.bottom;
-    RedrawWindow(c, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | (nonClient ? RDW_FRAME : 0));
-    return TRUE;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    return outer.right - outer.left != client.right || outer.bottom - outer.top != client.bottom;
 }
 
-void InvalidateDescendants(HWND parent) { EnumChildWindows(parent, InvalidateOne, 0); }
+// A parent's RDW_ALLCHILDREN has every child paint its non-client area too, and
+// skinned controls that paint themselves whole there would paint twice: that
+// part is taken back from those that have no non-client area.
+void SkipNonClientPaints(int index) {
+    WindowRecord* r = Table().At(index);
+    if (!r) return;
+    gdi::Region none(CreateRectRgn(0, 0, 0, 0));
+    if (!none) return;
+    r->ForEachControlList([&none](auto& list, ListKind) {
+        for (auto& e : list.entries())
+            if (e.window && IsWindowVisible(e.window) && !HasNonClientArea(e.window))
+                RedrawWindow(e.window, nullptr, none.get(),
+                             RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+    });
+}
 
 // Repaints the whole window after the frame changed: its client area, every
 // child once, and its own non-client area unless that already shows the frame.
-void RepaintEverything(HWND window, bool nonClient = true) {
+void RepaintEverything(int index, HWND window, bool nonClient = true) {
     RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | (nonClient ? RDW_FRAME : 0));
-    InvalidateDescendants(window);
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | (nonClient ? RDW_FRAME : 0));
+    SkipNonClientPaints(index);
 }
 
 // ---- Caption buttons: hover fades and presses
@@ -285,7 +290,10 @@ void OnPaint(int index, WindowRecord& r) {
     if (!Table().At(index, window)) return;
     FastFrameCopy(index, paint.dc());
     // Children painted over the old picture must paint over the new one.
-    if (stale) InvalidateDescendants(window);
+    if (stale) {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        SkipNonClientPaints(index);
+    }
 }
 
 void OnSysCommand(WindowRecord& r, WPARAM wp) {
@@ -416,7 +424,7 @@ namespace {
 
 // Minimised, maximised and restored by whatever means (caption button, system
 // menu, the program's own ShowWindow): the record follows the window.
-LRESULT OnSize(const Msg& m, WindowRecord& r) {
+LRESULT OnSize(const Msg& m, int index, WindowRecord& r) {
     r.hotButton = 0;
     const bool wasMinimized = r.minimized;
     if (m.wp == SIZE_MINIMIZED) {
@@ -426,7 +434,7 @@ LRESULT OnSize(const Msg& m, WindowRecord& r) {
         r.maximized = m.wp == SIZE_MAXIMIZED;
     }
     const LRESULT result = CallPrevious(m);
-    if (wasMinimized && m.wp != SIZE_MINIMIZED) RepaintEverything(m.window);
+    if (wasMinimized && m.wp != SIZE_MINIMIZED) RepaintEverything(index, m.window);
     return result;
 }
 
@@ -458,7 +466,7 @@ LRESULT OnWindowPosChanged(const Msg& m, int index) {
         // Inside the size change the system has the non-client area painted
         // (WM_NCPAINT renders the new frame when it comes first): painted from
         // the frame as it is now, it needs no second paint.
-        RepaintEverything(m.window, r->nonClientShows != r->renders);
+        RepaintEverything(index, m.window, r->nonClientShows != r->renders);
     }
     return result;
 }
@@ -467,12 +475,12 @@ LRESULT OnWindowPosChanged(const Msg& m, int index) {
 // rendered again at full quality and the whole window repaints once more.
 LRESULT OnExitSizeMove(const Msg& m, int index, WindowRecord& r) {
     r.sizing = false;
-    if (r.pictureLayer && r.pictureLayer->quality() == StretchQuality::kFast) {
+    if (r.background && r.background->quality() == StretchQuality::kFast) {
         r.frameDirty = true;
         EnsureFrame(index);
         if (WindowRecord* again = Table().At(index, m.window)) {
             again->repaintedSize = FrameSize(m.window);
-            RepaintEverything(m.window);
+            RepaintEverything(index, m.window);
         }
     }
     WindowTable& table = Table();
@@ -672,7 +680,7 @@ LRESULT Dispatch(const Msg& m) {
     LRESULT handled = 0;
     if (DispatchNonClient(m, index, r, handled)) return handled;
     switch (m.message) {
-        case WM_SIZE: return OnSize(m, r);
+        case WM_SIZE: return OnSize(m, index, r);
         case WM_SETTEXT: return OnSetText(m, index, r);
         case WM_PAINT: OnPaint(index, r); return DefWindowProcA(m.window, m.message, m.wp, m.lp);
         case WM_QUERYOPEN: r.minimized = false; break;

@@ -12,7 +12,7 @@
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_tooltip.h"
 #include "skin/core/gdi_guards.h"
-#include "skin/core/picture_cache.h"
+#include "skin/core/frame_background.h"
 #include "skin/window/control_records.h"
 
 namespace skin {
@@ -267,9 +267,9 @@ struct WindowRecord {
     TextLayer titleLayer;
     std::vector<TextLayer> panelLayers;
     std::shared_ptr<gfx::GfxBitmap> decodedBackground;  // the window's own picture, decoded
-    // The picture laid out for the frame's current size, shared with every window
-    // of that size (made once per size and picture, not once per render).
-    std::shared_ptr<const PictureLayer> pictureLayer;
+    // The background at the frame's current size, shared with every window of
+    // that size and look: made once per size and picture, not once per render.
+    std::shared_ptr<const FrameBackground> background;
 
     // Calls f(list, kind) for every control list, in one fixed order.
     template <typename F>

@@ -15,7 +15,7 @@
 #include "gfx/gfx.h"
 #include "resources/embedded.h"
 #include "skin/core/frame_painter.h"
-#include "skin/core/picture_cache.h"
+#include "skin/core/frame_background.h"
 #include "skin/window/background.h"
 #include "skin/window/frame_layout.h"
 #include "tests/skin/frame_fixture.h"
@@ -92,7 +92,7 @@ TEST_F(FrameSizes, ThePictureIsLaidOutOncePerSize) {
     const skin::PaintCounters before = Now();
     Resize(second, 420, 310);
     EXPECT_EQ(Now().fullLayouts - before.fullLayouts, 0);
-    EXPECT_EQ(RecordOf(second)->pictureLayer, RecordOf(w)->pictureLayer);
+    EXPECT_EQ(RecordOf(second)->background, RecordOf(w)->background);
     UseEmbeddedPicture();
     PumpUntilIdle(100);
     EXPECT_EQ(Now().fullLayouts - before.fullLayouts, 1);
@@ -110,7 +110,7 @@ TEST_F(FrameSizes, ALiveResizeScalesFastAndEndsOnTheFullQualityPicture) {
     for (int step = 1; step <= 3; ++step) Resize(w, 400 + 10 * step, 300 + 7 * step);
     EXPECT_EQ(Now().fastLayouts - before.fastLayouts, 3);
     EXPECT_EQ(Now().fullLayouts - before.fullLayouts, 0);
-    EXPECT_EQ(RecordOf(w)->pictureLayer->quality(), skin::StretchQuality::kFast);
+    EXPECT_EQ(RecordOf(w)->background->quality(), skin::StretchQuality::kFast);
 
     // Where the drag ends: one full-quality picture, and every pixel repainted.
     RECT client{};
@@ -121,7 +121,7 @@ TEST_F(FrameSizes, ALiveResizeScalesFastAndEndsOnTheFullQualityPicture) {
     SendMessageA(w, WM_EXITSIZEMOVE, 0, 0);
     PumpUntilIdle(300);
     EXPECT_EQ(Now().fullLayouts - before.fullLayouts, 1);
-    EXPECT_EQ(RecordOf(w)->pictureLayer->quality(), skin::StretchQuality::kFull);
+    EXPECT_EQ(RecordOf(w)->background->quality(), skin::StretchQuality::kFull);
     HWND fresh = Captioned();  // never resized live: the full-quality look
     SkinAndShow(fresh, MainOptions());
     Resize(fresh, 430, 321);
