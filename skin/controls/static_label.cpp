@@ -65,9 +65,13 @@ void DrawLabelText(ControlCanvas& canvas, HWND label, LONG style, const RECT& rc
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     RECT box = rc;
-    const UINT format =
-        StaticTextFormat(style, GetWindowLongA(label, GWL_EXSTYLE)) | PrefixFlagsFor(label);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, format);
+    UINT format = StaticTextFormat(style, GetWindowLongA(label, GWL_EXSTYLE));
+    std::string shown = text;
+    if (!(format & DT_NOPREFIX) && !KeyboardCuesShown(label)) {
+        shown = WithoutMnemonics(text);
+        format |= DT_NOPREFIX;
+    }
+    DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &box, format);
 }
 
 SIZE IconSize(HICON icon) {

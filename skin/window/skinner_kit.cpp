@@ -74,7 +74,8 @@ void ForgetControl(HWND control, const PropNames& names) {
                 if (entry.window == control) entry = {};
         });
     }
-    for (const char* name : {names.index, names.owner, names.previous}) RemoveIntProp(control, name);
+    for (const char* name : {names.index, names.owner, names.previous})
+        RemoveIntProp(control, name);
     RemovePropA(control, prop::kCuesHidden);
 }
 
@@ -135,9 +136,11 @@ void ControlCanvas::Finish() {
 COLORREF ControlCanvas::MeanColour(const RECT& area) {
     if (!dc_) return 0;
     Finish();
-    DIBSECTION ds{};
-    if (GetObjectA(GetCurrentObject(dc_, OBJ_BITMAP), sizeof ds, &ds) != sizeof ds ||
-        !ds.dsBm.bmBits || ds.dsBm.bmBitsPixel != 32 || ds.dsBmih.biHeight >= 0)
+    // A capture is a top-down 32-bit DIB (CaptureBackground); GetObject reports
+    // its height as positive either way, so the order is taken from how it is made.
+    BITMAP bm{};
+    if (!GetObjectA(GetCurrentObject(dc_, OBJ_BITMAP), sizeof bm, &bm) || !bm.bmBits ||
+        bm.bmBitsPixel != 32)
         return 0;
     GdiFlush();
     const int left = std::max(0, static_cast<int>(area.left));
@@ -146,10 +149,10 @@ COLORREF ControlCanvas::MeanColour(const RECT& area) {
     const int bottom = std::min(height_, static_cast<int>(area.bottom));
     if (left >= right || top >= bottom) return 0;
     std::uint64_t r = 0, g = 0, b = 0;
-    const auto* rows = static_cast<const std::uint8_t*>(ds.dsBm.bmBits);
+    const auto* rows = static_cast<const std::uint8_t*>(bm.bmBits);
     for (int y = top; y < bottom; ++y) {
         const auto* pixel = reinterpret_cast<const std::uint32_t*>(
-            rows + static_cast<std::size_t>(y) * static_cast<std::size_t>(ds.dsBm.bmWidthBytes));
+            rows + static_cast<std::size_t>(y) * static_cast<std::size_t>(bm.bmWidthBytes));
         for (int x = left; x < right; ++x) {
             r += (pixel[x] >> 16) & 0xFF;
             g += (pixel[x] >> 8) & 0xFF;

@@ -78,6 +78,22 @@ Gdiplus::HotkeyPrefix HotkeyPrefixFor(HWND control) {
     return KeyboardCuesShown(control) ? Gdiplus::HotkeyPrefixShow : Gdiplus::HotkeyPrefixHide;
 }
 
-UINT PrefixFlagsFor(HWND control) { return KeyboardCuesShown(control) ? 0 : DT_HIDEPREFIX; }
+std::string WithoutMnemonics(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < text.size()) {
+            out += c;
+            out += text[++i];
+        } else if (c != '&') {
+            out += c;
+        } else if (i + 1 < text.size() && text[i + 1] == '&') {
+            out += '&';
+            ++i;
+        }
+    }
+    return out;
+}
 
 }  // namespace skin

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "gfx/gfx_font.h"
 #include "skin/window/skinner_kit.h"
@@ -31,7 +32,9 @@ bool KeyboardCuesShown(HWND control);
 void NoteUiState(HWND control, WPARAM wp);
 // "&x" as an underlined x while cues are shown, a plain x otherwise; "&&" as "&".
 Gdiplus::HotkeyPrefix HotkeyPrefixFor(HWND control);
-// The same for GDI text: DT_HIDEPREFIX while cues are hidden, else 0.
-UINT PrefixFlagsFor(HWND control);
+// A text as it reads with its mnemonics not marked: "&x" becomes "x", "&&"
+// becomes "&" (for GDI text drawn with cues hidden; DT_HIDEPREFIX is not
+// honoured everywhere).
+std::string WithoutMnemonics(const std::string& text);
 
 }  // namespace skin
