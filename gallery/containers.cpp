@@ -240,9 +240,10 @@ POINT ScreenCentre(HWND window, RECT r) {
 }
 
 // Where the end-to-end tests point the mouse: screen centres of the second tab
-// of the first tab control and of toolbar buttons, one "name x y" a line, then the
-// range controls' places and starting values as the report gives them, into the
-// file named by TOVIK_GALLERY_LAYOUT (nothing when it is not set).
+// of the first tab control and of toolbar buttons, one "name x y" a line, the
+// places of the dialog tabs and page, then the range controls' places and
+// starting values as the report gives them, into the file named by
+// TOVIK_GALLERY_LAYOUT (nothing when it is not set).
 void WriteLayout(HWND window) {
     char path[MAX_PATH] = {};
     if (!GetEnvironmentVariableA("TOVIK_GALLERY_LAYOUT", path, MAX_PATH)) return;
@@ -264,6 +265,7 @@ void WriteLayout(HWND window) {
             line((std::string(name) + "_size").c_str(), {r.right - r.left, r.bottom - r.top});
         }
     }
+    out += DialogPagesLayout();
     out += ReportRangeControls();
     HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;

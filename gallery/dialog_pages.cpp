@@ -104,6 +104,29 @@ void SkinDialogPages() {
             if ((GetWindowLongA(c, GWL_STYLE) & 0xF) == BS_GROUPBOX) skin::RegisterContainer(c);
 }
 
+std::string DialogPagesLayout() {
+    const DialogPages& p = Pages();
+    if (!IsWindow(p.tab)) return {};
+    std::string out;
+    auto line = [&out](const char* name, RECT r, HWND from) {
+        MapWindowPoints(from, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        out += std::string(name) + " " + std::to_string(r.left) + " " + std::to_string(r.top) +
+               " " + std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top) +
+               "\n";
+    };
+    for (int i = 0; i < 2; ++i) {
+        RECT r{};
+        SendMessageA(p.tab, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+        line(i == 0 ? "dialog_tab1" : "dialog_tab2", r, p.tab);
+    }
+    if (p.form) {
+        RECT r{};
+        GetClientRect(p.form, &r);
+        line("dialog_page", r, p.form);
+    }
+    return out;
+}
+
 std::string ReportDialogPages() {
     const DialogPages& p = Pages();
     if (!IsWindow(p.tab)) return {};
@@ -124,7 +147,7 @@ std::string ReportDialogPages() {
     if (p.form) {
         out += "form name: " + TextOf(GetDlgItem(p.form, IDC_NAME_EDIT)) + "\n";
         out += "form phone: " + TextOf(GetDlgItem(p.form, IDC_PHONE_EDIT)) + "\n";
-        out += "form note: " + TextOf(GetDlgItem(p.form, IDC_NOTE)) + "\n";
+        out += "form opened: " + std::to_string(p.opened) + "\n";
         out += std::string("form remember: ") +
                (IsDlgButtonChecked(p.form, IDC_REMEMBER) == BST_CHECKED ? "yes" : "no") + "\n";
     }

@@ -44,6 +44,9 @@ std::string ReportTextControls();
 std::string ReportRangeControls();
 std::string ReportContainers();
 std::string ReportDialogPages();
+// Screen places of the dialog tabs ("dialog_tab1 x y w h", "dialog_tab2 ...")
+// and of the page area ("dialog_page ..."), one a line, for the end-to-end tests.
+std::string DialogPagesLayout();
 // Hands the section's group boxes, tab controls, status bar, month calendar and
 // rich edit to the skin once the window is skinned.
 void SkinContainers(HWND window);

@@ -356,6 +356,14 @@ LRESULT OnUpdateUiState(const Msg& m) {
     return result;
 }
 
+// The native group box paints itself at once when it is enabled or disabled;
+// the skinned look goes straight back over it.
+LRESULT OnEnable(const Msg& m) {
+    const LRESULT result = CallPrevious(m);
+    if (DrawsOwnFrame(m.window)) RenderContainer(m.window);
+    return result;
+}
+
 LRESULT OnShowWindow(const Msg& m, int tintChildren) {
     if (m.wp != 1) return CallPrevious(m);
     CallPrevious(m);
@@ -395,6 +403,7 @@ LRESULT Dispatch(const Msg& m) {
         case WM_SHOWWINDOW:
             return entry.page ? CallPrevious(m) : OnShowWindow(m, entry.tintChildren);
         case WM_UPDATEUISTATE: return OnUpdateUiState(m);
+        case WM_ENABLE: return OnEnable(m);
         case WM_DRAWITEM: return OnDrawItem(m, found.index);
         case WM_NOTIFY: return OnNotify(m);
         default: return CallPrevious(m);
