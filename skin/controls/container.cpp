@@ -349,13 +349,6 @@ LRESULT OnPagePaint(const Msg& m) {
     return CallPrevious(m);
 }
 
-LRESULT OnUpdateUiState(const Msg& m) {
-    NoteUiState(m.window, m.wp);
-    const LRESULT result = CallPrevious(m);
-    InvalidateRect(m.window, nullptr, FALSE);
-    return result;
-}
-
 // The native group box paints itself at once when it is enabled or disabled;
 // the skinned look goes straight back over it.
 LRESULT OnEnable(const Msg& m) {

@@ -186,13 +186,6 @@ LRESULT OnNcPaint(const Msg& m) {
     return 0;
 }
 
-LRESULT OnUpdateUiState(const Msg& m) {
-    NoteUiState(m.window, m.wp);
-    const LRESULT result = CallPrevious(m);
-    InvalidateRect(m.window, nullptr, FALSE);
-    return result;
-}
-
 // A moved label shows another part of the picture behind it.
 LRESULT OnMove(const Msg& m) {
     InvalidateRect(m.window, nullptr, FALSE);

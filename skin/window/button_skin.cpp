@@ -395,7 +395,7 @@ LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, const ButtonRecord& b) {
 
 // Keyboard cues shown or hidden: the mnemonic's underline follows, over
 // whatever the native button painted for the change.
-LRESULT OnUpdateUiState(const Msg& m, const ButtonRecord& b) {
+LRESULT OnCuesChanged(const Msg& m, const ButtonRecord& b) {
     const UINT look = b.focused ? ODS_FOCUS : 0;
     NoteUiState(m.window, m.wp);
     const LRESULT result = CallPrevious(m);
@@ -425,7 +425,7 @@ LRESULT Dispatch(const Msg& m) {
         case WM_LBUTTONUP: return OnLButtonUp(m, owner, b);
         case WM_LBUTTONDBLCLK: return 0;  // a double click must not act as a second click
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, b);
-        case WM_UPDATEUISTATE: return OnUpdateUiState(m, b);
+        case WM_UPDATEUISTATE: return OnCuesChanged(m, b);
         default: return CallPrevious(m);
     }
 }

@@ -74,6 +74,13 @@ void NoteUiState(HWND control, WPARAM wp) {
     }
 }
 
+LRESULT OnUpdateUiState(const Msg& m) {
+    NoteUiState(m.window, m.wp);
+    const LRESULT result = CallPrevious(m);
+    InvalidateRect(m.window, nullptr, FALSE);
+    return result;
+}
+
 Gdiplus::HotkeyPrefix HotkeyPrefixFor(HWND control) {
     return KeyboardCuesShown(control) ? Gdiplus::HotkeyPrefixShow : Gdiplus::HotkeyPrefixHide;
 }

@@ -30,6 +30,9 @@ COLORREF Dimmed(COLORREF text, COLORREF background);
 bool KeyboardCuesShown(HWND control);
 // Called by a skin procedure with every WM_UPDATEUISTATE it gets.
 void NoteUiState(HWND control, WPARAM wp);
+// WM_UPDATEUISTATE for a control that paints on WM_PAINT: the state is noted,
+// the message goes on, and the control repaints with its mnemonics as they now are.
+LRESULT OnUpdateUiState(const Msg& m);
 // "&x" as an underlined x while cues are shown, a plain x otherwise; "&&" as "&".
 Gdiplus::HotkeyPrefix HotkeyPrefixFor(HWND control);
 // A text as it reads with its mnemonics not marked: "&x" becomes "x", "&&"

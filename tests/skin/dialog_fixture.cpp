@@ -148,7 +148,11 @@ void DialogTest::TearDown() {
 }
 
 void DialogTest::CreateTestDialog() {
-    Window(10, 10);  // makes sure the common controls are there
+    static const bool commonControls = [] {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
+        return InitCommonControlsEx(&icc) != FALSE;
+    }();
+    ASSERT_TRUE(commonControls);
     dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_MAIN),
                                  nullptr, MainProc, 0);
     ASSERT_TRUE(dialog_);
