@@ -278,15 +278,17 @@ void ExcludeChildren(HDC target, HWND container) {
     }
 }
 
-// Controls that lie on the container without being its children (in a dialog
-// template the labels and edits inside a group box are its siblings, and a
-// page may lie over a tab control beside it) keep their own pixels too. A
-// sibling that encloses the container is what the container lies on, not in.
+// Controls that lie on the container without being its children keep their own
+// pixels too: in a dialog template the labels and edits inside a group box come
+// after it and are its siblings, and pages made at run time lie over a tab
+// control beside them. Those come later among the siblings (below it in the
+// z-order), so only the later ones are looked at: a sibling is a round trip to
+// the system each. One that encloses the container is what it lies on, not in.
 void ExcludeSiblingsInside(HDC target, HWND container) {
     RECT own{};
     GetWindowRect(container, &own);
-    for (HWND c : ChildrenOfClass(GetParent(container), nullptr)) {
-        if (c == container || !IsWindowVisible(c)) continue;
+    for (HWND c = GetWindow(container, GW_HWNDNEXT); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(c)) continue;
         RECT r{}, overlap{};
         GetWindowRect(c, &r);
         if (!IntersectRect(&overlap, &r, &own)) continue;

@@ -19,8 +19,6 @@
 namespace skin {
 namespace {
 
-namespace gp = Gdiplus;
-
 enum class Kind { kText, kIcon, kBitmap, kMetafile, kEtchedLine, kEtchedFrame, kNative };
 
 Kind KindOf(LONG style) {

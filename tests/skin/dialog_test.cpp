@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "skin/controls/container.h"
+#include "skin/controls/toolbar_registration.h"
 #include "skin/window/skinner_kit.h"
 #include "tests/skin/dialog_fixture.h"
 #include "tests/skin/test_dialog_ids.h"
@@ -91,6 +93,25 @@ TEST_F(DialogTest, LabelsAndEditsInsideAGroupBoxStayVisibleWhenItRepaints) {
             << "erase " << erase
             << ": rows changed by the repaint: " << RowsThatDiffer(after, before).size();
     }
+}
+
+// A container leaves out the later siblings that lie inside it, and not the one
+// it lies on.
+TEST_F(DialogTest, AContainerLeavesOutOnlyTheLaterSiblingsInsideIt) {
+    HWND top = Window();
+    HWND group = Child(top, WC_BUTTONA, "Group", BS_GROUPBOX, 20, 40, 200, 100);
+    HWND inside = Child(top, WC_EDITA, "inside", WS_BORDER, 120, 80, 80, 24);
+    Child(top, WC_TABCONTROLA, "", 0, 10, 30, 240, 140);  // under it, enclosing it
+    Show(top);
+    ASSERT_GT(skin::RegisterContainer(group), 0);
+    const Rgb untouched{255, 0, 255};
+    container_test::Canvas canvas(200, 100, RGB(255, 0, 255));
+    ASSERT_TRUE(skin::RenderContainer(group, canvas.dc()));
+    const RECT in = RectIn(inside, group);
+    for (POINT p : {POINT{in.left + 1, in.top + 1}, POINT{in.right - 2, in.bottom - 2}})
+        EXPECT_EQ(canvas.At(p.x, p.y), untouched) << "painted over the edit inside it";
+    EXPECT_NE(canvas.At(0, 50), untouched) << "its frame is missing";
+    EXPECT_NE(canvas.At(60, 50), untouched) << "its panel is missing";
 }
 
 TEST_F(DialogTest, AChildDialogShowsThePictureOnEveryPaint) {
