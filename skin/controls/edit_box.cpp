@@ -14,7 +14,7 @@ namespace skin {
 namespace {
 
 void SkinEdit(int index, WindowRecord& r, HWND edit) {
-    if (r.edits.Find(edit)) return;
+    if (r.edits.Find(edit) || IsKeptNative(edit)) return;  // no overlays for a native edit
     const bool visible = HasStyle(edit, WS_VISIBLE);
     EditRecord entry;
     // Overlays first: they read the record through the edit's properties only

@@ -18,7 +18,7 @@ enum class Bars { kNone, kBoth };
 
 void SkinList(int index, HWND control, Bars bars) {
     WindowRecord* r = Table().At(index);
-    if (!r || !control || r->listTypes.Find(control)) return;
+    if (!r || !control || r->listTypes.Find(control) || IsKeptNative(control)) return;
     ListRecord entry;
     if (bars == Bars::kBoth) {
         entry.overlays.vertical =

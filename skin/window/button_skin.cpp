@@ -11,6 +11,7 @@
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/skinner_kit.h"
+#include "skin/window/text_look.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -112,9 +113,10 @@ void DrawDisabledFace(gfx::GfxGraphics& g, const Box& b) {
     Outline(g, RoundedBox(b.x, b.y, b.w - 1, b.h - 1), Argb(80, kBlack));
 }
 
-// The record's text in its font; a font that is not installed leaves the text out.
+// The record's text in its font and colour; a font that is not installed leaves
+// the text out. "&x" is the mnemonic x, underlined while keyboard cues show.
 void DrawLabel(gfx::GfxGraphics& g, HWND window, const ButtonRecord& record,
-               const gp::RectF& layout, gp::StringAlignment align, gp::Unit unit) {
+               const gp::RectF& layout, gp::StringAlignment align, gp::Unit unit, COLORREF colour) {
     if (record.text.empty()) return;
     gfx::GfxFont font;
     if (!font.Create(record.fontName, static_cast<float>(record.fontSize), record.fontStyle, unit))
@@ -123,8 +125,9 @@ void DrawLabel(gfx::GfxGraphics& g, HWND window, const ButtonRecord& record,
     format.Create();
     format.SetAlign(align);
     format.SetLineAlign(gp::StringAlignmentCenter);
+    format.SetHotkeyPrefix(HotkeyPrefixFor(window));
     gfx::GfxSolidBrush brush;
-    brush.Create(Argb(255, TextColour(window)));
+    brush.Create(Argb(255, colour));
     g.DrawString(record.text, font, brush, layout, &format);
 }
 
@@ -284,9 +287,13 @@ void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float t
         DrawDisabledFace(g, s.box);
     else
         drawMark(g, s, itemState);
+    // The text lies on the picture beside the mark: its colour is chosen there.
+    const RECT textArea{rect.left + static_cast<LONG>(textOffset), rect.top, rect.right,
+                        rect.bottom};
     if (const ButtonRecord* record = RecordOf(window))
         DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
-                  gp::StringAlignmentNear, gp::UnitPixel);
+                  gp::StringAlignmentNear, gp::UnitPixel,
+                  TextColourOver(window, canvas, textArea, true));
     canvas.CopyToScreen(Surface::kClient);
 }
 
@@ -386,6 +393,16 @@ LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, const ButtonRecord& b) {
     return CallPrevious(m);
 }
 
+// Keyboard cues shown or hidden: the mnemonic's underline follows, over
+// whatever the native button painted for the change.
+LRESULT OnCuesChanged(const Msg& m, const ButtonRecord& b) {
+    const UINT look = b.focused ? ODS_FOCUS : 0;
+    NoteUiState(m.window, m.wp);
+    const LRESULT result = CallPrevious(m);
+    PaintButton(m.window, look, false);
+    return result;
+}
+
 LRESULT Dispatch(const Msg& m) {
     const Bound<ButtonRecord> found = FindRecord(m.window, &WindowRecord::buttons);
     // Properties that lead nowhere (or to another button): the native look only.
@@ -408,6 +425,7 @@ LRESULT Dispatch(const Msg& m) {
         case WM_LBUTTONUP: return OnLButtonUp(m, owner, b);
         case WM_LBUTTONDBLCLK: return 0;  // a double click must not act as a second click
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, b);
+        case WM_UPDATEUISTATE: return OnCuesChanged(m, b);
         default: return CallPrevious(m);
     }
 }
@@ -444,7 +462,8 @@ void PaintPushButton(HWND window, HDC hdc, UINT itemState, const RECT& rect) {
     gfx::GfxGraphics& g = canvas.graphics();
     DrawPushFace(g, b, itemState);
     if (const ButtonRecord* record = RecordOf(window))
-        DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter, gp::UnitWorld);
+        DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter, gp::UnitWorld,
+                  TextColour(window));
     canvas.CopyTo(hdc);
 }
 

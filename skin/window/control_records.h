@@ -111,11 +111,15 @@ struct GroupBoxRecord : ControlEntry {
     int plainFrame = 0;
     int childrenSkinned = 0;
     int kind = 0;  // 1 group box, 0 anything else
+    int page = 0;  // 1: a child dialog, painted as the picture behind it
     int tintChildren = 0;
     std::string fontName;
     int fontSize = 0;
     int fontStyle = 0;
     std::vector<InnerWindow> innerWindows;
 };
+
+// Labels, icons, pictures and etched lines ("Static").
+struct StaticRecord : ControlEntry {};
 
 }  // namespace skin

@@ -12,6 +12,7 @@
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_image.h"
 #include "skin/core/gdi_guards.h"
+#include "skin/window/control_options.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -44,11 +45,15 @@ void RegisterSkinProcedure(WNDPROC proc);
 // True when the window already carries one of the skin's procedures: installed
 // as its procedure, or saved as the previous one under any skin property.
 bool CarriesSkinProcedure(HWND window);
+// True when the window's procedure is no longer its class's own: the program
+// (or something else) subclassed it, typically to paint it itself.
+bool ProcedureReplaced(HWND window);
 // Subclasses control with proc and ties it to position `position` of window
 // `index`'s list. Returns the replaced procedure, or null when the control is
-// refused because it already carries a skin procedure: subclassing it twice
-// would save our own procedure as the previous one, and every message would
-// then call itself until the stack ran out.
+// refused: the program kept it native (control_options.h), or it already
+// carries a skin procedure (subclassing it twice would save our own procedure
+// as the previous one, and every message would then call itself until the
+// stack ran out).
 WNDPROC InstallSubclass(HWND control, WNDPROC proc, int index, int position,
                         const PropNames& names = kControlProps);
 // The message handed to the procedure the skin replaced (never one of the
@@ -128,12 +133,12 @@ Bound<T> FindRecord(HWND control, ControlList<T> WindowRecord::*list,
 
 // Adds `entry` for control to window index's list (blank-entry rule) and
 // subclasses the control with proc. Returns the position, or 0 when the window
-// index leads nowhere or the control already carries a skin procedure.
+// index leads nowhere or InstallSubclass would refuse the control.
 template <typename T>
 int AddAndSubclass(int index, HWND control, ControlList<T> WindowRecord::*list, T entry,
                    WNDPROC proc, const PropNames& names = kControlProps) {
     WindowRecord* r = Table().At(index);
-    if (!r || !control || CarriesSkinProcedure(control)) return 0;
+    if (!r || !control || CarriesSkinProcedure(control) || IsKeptNative(control)) return 0;
     entry.window = control;
     const int position = (r->*list).Add(std::move(entry));
     (r->*list).At(position)->previousProc = InstallSubclass(control, proc, index, position, names);
@@ -172,6 +177,10 @@ public:
     int height() const { return height_; }
     // The GDI+ surface on the canvas (anti-aliasing off until a painter asks).
     gfx::GfxGraphics& graphics();
+
+    // The mean colour of the canvas inside area (control coordinates, clipped
+    // to the canvas), with everything drawn so far; black when empty.
+    COLORREF MeanColour(const RECT& area);
 
     // Copies the canvas to target at (0, 0); keyed skips pixels of kKeyColour.
     void CopyTo(HDC target, bool keyed = false);
