@@ -101,7 +101,11 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_COMMAND:
             // Esc on any control, through the keyboard navigation of the loop.
-            if (LOWORD(wp) == IDCANCEL && lp == 0) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+            if (LOWORD(wp) == IDCANCEL && lp == 0) {
+                PostMessageA(hwnd, WM_CLOSE, 0, 0);
+            } else if (HIWORD(wp) == 0 && lp == 0) {  // from the menu
+                OnMenuCommand(hwnd, LOWORD(wp));
+            }
             return 0;
         case WM_NEXTDLGCTL: MoveFocus(hwnd, wp, lp); return 0;
         case WM_CLOSE:
@@ -110,12 +114,6 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_NOTIFY:
             if (lp && OnContainerNotify(*reinterpret_cast<const NMHDR*>(lp))) return 0;
-            break;
-        case WM_COMMAND:
-            if (HIWORD(wp) == 0 && lp == 0) {  // from the menu
-                OnMenuCommand(hwnd, LOWORD(wp));
-                return 0;
-            }
             break;
         case WM_DESTROY: PostQuitMessage(0); return 0;
     }
