@@ -28,6 +28,7 @@ struct ButtonRecord : ControlEntry {
     int fontSize = 0;
     int fontStyle = 0;
     int pressed = 0;
+    LONG styleBefore = 0;  // the style the program gave it, put back when the skin stops
 };
 
 // Scroll-bar part rectangles in overlay coordinates, written by each overlay paint.

@@ -67,6 +67,19 @@ LRESULT CallPrevious(const Msg& m, const PropNames& names) {
     return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);
 }
 
+bool UninstallSubclass(HWND control, const PropNames& names) {
+    if (!control || !IsWindow(control)) return false;
+    const bool ours =
+        IsSkinProcedure(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
+    RemoveIntProp(control, names.index);
+    RemoveIntProp(control, names.owner);
+    RemovePropA(control, prop::kCuesHidden);
+    if (!ours) return false;  // the previous procedure stays known to the one in the chain
+    SetWindowLongPtrA(control, GWLP_WNDPROC, GetIntProp(control, names.previous));
+    RemoveIntProp(control, names.previous);
+    return true;
+}
+
 void ForgetControl(HWND control, const PropNames& names) {
     if (WindowRecord* owner = Table().At(GetIntProp(control, names.owner))) {
         owner->ForEachControlList([control](auto& list, ListKind) {

@@ -62,6 +62,11 @@ LRESULT CallPrevious(const Msg& m, const PropNames& names = kControlProps);
 // Blanks the list entry of a control that is going away and drops its
 // properties, so that a later window reusing the handle is not mistaken for it.
 void ForgetControl(HWND control, const PropNames& names = kControlProps);
+// Gives a control (or skinned window) the procedure the skin replaced back and
+// drops its ties to a record. When the program has subclassed it over the
+// skin's procedure since, that one cannot be taken out: it stays in the chain,
+// passing every message on, and false is returned.
+bool UninstallSubclass(HWND control, const PropNames& names = kControlProps);
 
 // A subclass procedure made from a handler: no exception crosses into the
 // system (on one the message still reaches the previous procedure), and the

@@ -201,6 +201,7 @@ struct WindowRecord {
     // The user may resize it (WS_THICKFRAME, or size limits of the program's own
     // that leave room to resize).
     bool sizable = false;
+    LONG styleBefore = 0, exStyleBefore = 0;  // as the program made it, put back when the skin stops
     MenuRow menuRow;
     int captionHeight = 25;
     bool helpButton = false, menuButton = false, minimizeButton = false, maximizeButton = false;
