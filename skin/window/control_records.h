@@ -92,7 +92,8 @@ struct HeaderRecord : ControlEntry {
 };
 
 struct ToolbarRecord : ControlEntry {
-    COLORREF backgroundColour = 0;  // also the key of the composed controls' copy
+    COLORREF backgroundColour = 0;  // a composed control's background when it cannot be changed
+    int paintRoute = 0;             // how a composed control paints into our DC (PaintRoute)
     std::string fontName;
     int fontSize = 0;
     int fontStyle = 0;
