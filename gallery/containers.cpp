@@ -79,7 +79,7 @@ void AddGroupBoxes(Layout& layout) {
 }
 
 void AddTabControls(Layout& layout) {
-    HWND tab = layout.Add("选项卡", WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 230, 110);
+    HWND tab = layout.Add("选项卡", WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, 230, 110);
     if (tab) {
         SetPropA(tab, skin::prop::kTextColour, reinterpret_cast<HANDLE>(kCaptionColour));
         AddTab(tab, 0, "按钮");

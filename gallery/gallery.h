@@ -52,6 +52,10 @@ void SetReportFile(const std::string& path);
 // (the same window as the system draws it); not shown yet. Null on failure.
 HWND CreateGallery(HINSTANCE instance, bool skinned = true);
 
+// Tab (Shift+Tab) in window: the focus moves to the next (previous) control
+// with WS_TABSTOP and focus cues show. True when the message was handled.
+bool HandleTabKey(HWND window, const MSG& msg);
+
 // A transparent text label: shows the skinned picture behind it, then its text.
 inline constexpr char kLabelClass[] = "TovikGalleryLabel";
 

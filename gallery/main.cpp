@@ -38,6 +38,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (gallery::HandleTabKey(window, msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

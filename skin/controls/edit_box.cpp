@@ -7,6 +7,7 @@
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
@@ -50,10 +51,12 @@ LRESULT OnKillFocus(const Msg& m, EditRecord& e) {
     return CallPrevious(m);
 }
 
-// The overlays show the bar as the edit left it: after the edit has acted.
+// After the edit's own painting: an edit with its border inside its client
+// area draws that border here, and the ring goes over it.
 LRESULT OnPaint(const Msg& m) {
-    PaintEditFrame(m.window);
-    return CallPrevious(m);
+    const LRESULT result = CallPrevious(m);
+    if (IsWindow(m.window)) PaintEditFrame(m.window);
+    return result;
 }
 
 // The update region in wParam belongs to the system (or is 1, the whole
@@ -108,6 +111,14 @@ LRESULT OnCaptureChanged(const Msg& m, EditRecord& e) {
     return CallPrevious(m);
 }
 
+// Focus cues shown or hidden (the keyboard came into use): the ring follows.
+LRESULT OnUiState(const Msg& m, const EditRecord& e) {
+    const bool focused = e.focused != 0;
+    const LRESULT result = CallPrevious(m);
+    if (focused && IsWindow(m.window)) PaintEditFrame(m.window);
+    return result;
+}
+
 LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, EditRecord& e) {
     owner.hover.Left();
     e.hovered = 0;
@@ -141,10 +152,21 @@ LRESULT Dispatch(const Msg& m) {
         case WM_CAPTURECHANGED: return OnCaptureChanged(m, e);
         case WM_MOUSEWHEEL: return RepaintOverlaysAfter(m);
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, e);
+        case WM_UPDATEUISTATE: return OnUiState(m, e);
         case WM_NCMOUSELEAVE: return OnOverlayMouseLeave(m);
         case WM_DESTROY: return OnOverlayOwnerDestroy(m);
         default: return CallPrevious(m);
     }
+}
+
+// An edit made with WS_BORDER and no client edge has no frame outside its
+// client area: it draws a one-pixel border inside it and keeps its text two
+// pixels in. The ring then lies on that border.
+bool HasInnerBorder(HWND edit, const RECT& box, const RECT& client) {
+    if (!EqualRect(&box, &client)) return false;
+    RECT format{};
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    return format.top >= 2;
 }
 
 }  // namespace
@@ -167,10 +189,11 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hovered) {
     const Bound<EditRecord> found = FindRecord(edit, &WindowRecord::edits);
     if (!found) return;
-    const bool isFocused = focused.value_or(found->focused != 0);
+    const bool isFocused = focused.value_or(found->focused != 0 && FocusCuesShown(edit));
     const bool isHovered = hovered.value_or(found->hovered != 0);
     const RECT box = WindowBox(edit);
-    const RECT client = ClientInWindow(edit);
+    RECT client = ClientInWindow(edit);
+    if (HasInnerBorder(edit, box, client)) InflateRect(&client, -1, -1);
     ControlCanvas canvas(edit, box);
     if (!canvas) return;
     gfx::GfxGraphics& g = canvas.graphics();

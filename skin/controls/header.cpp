@@ -13,6 +13,7 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/skinner_kit.h"
 
@@ -175,6 +176,8 @@ void Draw(gfx::GfxGraphics& g, HDC dc, HWND header, const HeaderRecord& rec, int
     std::vector<ItemText> texts;
     for (int i = 0; i < count; ++i) DrawItem(g, dc, header, rec, i, images, texts);
     DrawRest(g, header, count, w, h);
+    if (FocusShown(header))
+        DrawFocusRing(g, 0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1));
     g.Flush(gp::FlushIntentionSync);  // GDI draws next: GDI+ must be done first
     GdiFlush();
     SetBkMode(dc, TRANSPARENT);
@@ -242,6 +245,9 @@ LRESULT Dispatch(const Msg& m) {
         case WM_CAPTURECHANGED: return OnCaptureChanged(m, *found);
         case WM_MOUSELEAVE: return OnMouseLeave(m, *found.owner, *found);
         case HDM_SETIMAGELIST: return OnSetImageList(m, *found);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE: return PassThenRepaint(m, [](HWND w) { return PaintHeader(w); });
         default: return CallPrevious(m);
     }
 }

@@ -8,6 +8,7 @@
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
@@ -105,6 +106,16 @@ LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, ListRecord& l, int positi
     return CallPrevious(m);
 }
 
+// A part of the control took or lost the focus (an IP field's parts are edits
+// of their own), or focus cues came or went: the frame follows.
+void RepaintFrame(HWND control) { PaintListFrame(control); }
+
+LRESULT OnCommand(const Msg& m) {
+    const WORD code = HIWORD(m.wp);
+    if (code == EN_SETFOCUS || code == EN_KILLFOCUS) return PassThenRepaint(m, RepaintFrame);
+    return CallPrevious(m);
+}
+
 LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, ListRecord& l) {
     owner.hover.Left();
     l.hovered = 0;
@@ -135,6 +146,8 @@ LRESULT Dispatch(const Msg& m) {
         case WM_MOUSEWHEEL: return RepaintOverlaysAfter(m);
         case WM_MOUSEMOVE: return OnMouseMove(m, owner, l, found.position);
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, l);
+        case WM_COMMAND: return OnCommand(m);
+        case WM_UPDATEUISTATE: return PassThenRepaint(m, RepaintFrame);
         case WM_NCMOUSELEAVE: return OnOverlayMouseLeave(m);
         case WM_DESTROY: return OnOverlayOwnerDestroy(m);
         default: return CallPrevious(m);
@@ -166,7 +179,8 @@ void PaintListFrame(HWND control, std::optional<bool> hovered, std::optional<boo
     const Bound<ListRecord> found = FindRecord(control, &WindowRecord::listTypes);
     if (!found) return;
     const bool isHovered = hovered.value_or(found->hovered != 0);
-    const bool isFocused = focused.value_or(found->focused != 0);
+    const bool isFocused = focused.value_or(
+        (found->focused != 0 || FocusShown(control, true)) && FocusCuesShown(control));
     const RECT box = WindowBox(control);
     const RECT client = ClientInWindow(control);
     // Without a frame the whole surface would be the key colour: nothing shows.
