@@ -39,12 +39,36 @@ void RepositionOverlays(HWND control);
 // Destroys the control's overlays (the control is going away).
 void DestroyOverlays(HWND control);
 
+// ---- Keeping the overlays true to their bars
+
+// Compares each bar with what its overlay last showed (range, page and
+// position as the thumb shows them, the thumb being dragged, disabled,
+// visible, where it lies, and whether something drew over the overlay); moves
+// an overlay whose bar moved and, on a difference, queues one repaint, so that
+// a run of changes paints once. Every overlay also checks its bar ten times a
+// second, for changes no message of the control tells of (a program's
+// SetScrollInfo or EnableScrollBar).
+void FollowBars(HWND control);
+// The same, painting at once.
+void FollowBarsNow(HWND control);
+
 // Message handlers the edit and list-type procedures share for their overlays.
+// After every message the control handled (but those that only ask): FollowBars.
+LRESULT FollowBarsAfter(const Msg& m, LRESULT result);
 // After the control has acted on the message: overlays follow its bars.
 LRESULT RepositionOverlaysAfter(const Msg& m);
 // After the control has acted (scrolled, changed its text): bars repainted.
 LRESULT RepaintOverlaysAfter(const Msg& m);
-// The mouse left the non-client area: bars plain again, then passed on.
+// WM_HSCROLL / WM_VSCROLL from the control's own bar: whether the thumb is
+// being dragged (drawn where the dragged position puts it), and a repaint
+// after the native bar the system draws next.
+LRESULT OnBarScroll(const Msg& m);
+// WM_NCMOUSEMOVE: the part under the mouse lit, after the native hover look.
+LRESULT OnBarMouseMove(const Msg& m);
+// WM_NCLBUTTONDOWN: the bar's tracking loop runs in the control; the overlays
+// are painted again when it ends.
+LRESULT OnBarButtonDown(const Msg& m);
+// The mouse left the non-client area: bars plain again.
 LRESULT OnOverlayMouseLeave(const Msg& m);
 // The control is going away: its overlays go first.
 LRESULT OnOverlayOwnerDestroy(const Msg& m);
