@@ -153,7 +153,7 @@ void DrawItem(gfx::GfxGraphics& g, HDC dc, HWND header, const HeaderRecord& rec,
 }
 
 // The part of the header right of its last item, skinned like an item at rest.
-void DrawRest(gfx::GfxGraphics& g, HWND header, int count, int w, int h) {
+void DrawRest(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int count, int w, int h) {
     int right = 0;
     for (int i = 0; i < count; ++i) {
         RECT ir{};
@@ -162,7 +162,7 @@ void DrawRest(gfx::GfxGraphics& g, HWND header, int count, int w, int h) {
     }
     if (right >= w) return;
     DrawFace(g, {static_cast<float>(right), 0, static_cast<float>(w - right), static_cast<float>(h)},
-             {}, false);
+             {}, rec.buttons != 0);
 }
 
 void Draw(gfx::GfxGraphics& g, HDC dc, HWND header, const HeaderRecord& rec, int w, int h) {
@@ -175,7 +175,7 @@ void Draw(gfx::GfxGraphics& g, HDC dc, HWND header, const HeaderRecord& rec, int
     const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     std::vector<ItemText> texts;
     for (int i = 0; i < count; ++i) DrawItem(g, dc, header, rec, i, images, texts);
-    DrawRest(g, header, count, w, h);
+    DrawRest(g, header, rec, count, w, h);
     if (FocusShown(header))
         DrawFocusRing(g, 0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1));
     g.Flush(gp::FlushIntentionSync);  // GDI draws next: GDI+ must be done first
