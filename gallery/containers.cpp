@@ -262,6 +262,7 @@ void WriteLayout(HWND window) {
         }
     }
     out += ReportRangeControls();
+    out += ReportTextControls() + ReportTabStops(window) + ReportButtons(window);
     HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;

@@ -55,6 +55,11 @@ HWND CreateGallery(HINSTANCE instance, bool skinned = true);
 // Tab (Shift+Tab) in window: the focus moves to the next (previous) control
 // with WS_TABSTOP and focus cues show. True when the message was handled.
 bool HandleTabKey(HWND window, const MSG& msg);
+// The controls Tab visits, in that order from the first: "tabstop: CLASS l t r b"
+// lines in window's client coordinates (for the end-to-end tests).
+std::string ReportTabStops(HWND window);
+// Every shown push button, check box and radio button: "button: KIND l t r b".
+std::string ReportButtons(HWND window);
 
 // A transparent text label: shows the skinned picture behind it, then its text.
 inline constexpr char kLabelClass[] = "TovikGalleryLabel";

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 
 #include "gallery/gallery.h"
@@ -107,6 +108,56 @@ std::string Line(const char* name, const std::string& value) {
 
 std::string Number(LRESULT value) { return std::to_string(static_cast<long long>(value)); }
 
+std::string Numbers(std::initializer_list<long> values) {
+    std::string out;
+    for (long v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
+    return out;
+}
+
+// A rectangle in a control's client coordinates, in the gallery's.
+std::string Place(HWND control, RECT r) {
+    MapWindowPoints(control, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return Numbers({r.left, r.top, r.right, r.bottom});
+}
+
+// A native scroll bar of a control, where its overlay lies.
+std::string BarPlace(HWND control, LONG object) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    GetScrollBarInfo(control, object, &info);
+    RECT r = info.rcScrollBar;
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return Numbers({r.left, r.top, r.right, r.bottom});
+}
+
+// Where the end-to-end tests act on the text controls: their scroll bars, the
+// list box's first item, the tree's last group, the list view's first column.
+std::string TextPlaces(const TextControls& c) {
+    std::string out;
+    out += Line("text.multiline.vbar", BarPlace(c.multiLine, OBJID_VSCROLL));
+    out += Line("text.list.vbar", BarPlace(c.list, OBJID_VSCROLL));
+    out += Line("text.tree.vbar", BarPlace(c.tree, OBJID_VSCROLL));
+    out += Line("text.listview.hbar", BarPlace(c.listView, OBJID_HSCROLL));
+    RECT item{};
+    SendMessageA(c.list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    out += Line("text.list.item", Place(c.list, item));
+    // The last group: the tree shows it, expanded, at its bottom.
+    HTREEITEM last = reinterpret_cast<HTREEITEM>(SendMessageA(c.tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    while (HTREEITEM next = reinterpret_cast<HTREEITEM>(SendMessageA(
+               c.tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(last))))
+        last = next;
+    RECT node{};  // TVM_GETITEMRECT takes the item in the rectangle it fills
+    std::memcpy(&node, &last, sizeof last);
+    SendMessageA(c.tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&node));
+    out += Line("text.tree.lastnode", Place(c.tree, node));
+    HWND header = reinterpret_cast<HWND>(SendMessageA(c.listView, LVM_GETHEADER, 0, 0));
+    RECT column{};
+    SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&column));
+    MapWindowPoints(header, c.listView, reinterpret_cast<POINT*>(&column), 2);
+    out += Line("text.listview.column0", Place(c.listView, column));
+    return out;
+}
+
 }  // namespace
 
 void AddTextControls(Layout& layout) {
@@ -166,6 +217,8 @@ std::string ReportTextControls() {
     out += Line("combo.dropdown.text", Text(c.dropDown));
     out += Line("list.topindex", Number(SendMessageA(c.list, LB_GETTOPINDEX, 0, 0)));
     out += Line("listview.topindex", Number(SendMessageA(c.listView, LVM_GETTOPINDEX, 0, 0)));
+    out += Line("tree.visible", Number(SendMessageA(c.tree, TVM_GETVISIBLECOUNT, 0, 0)));
+    out += TextPlaces(c);
     return out;
 }
 
