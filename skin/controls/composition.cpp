@@ -7,11 +7,14 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
+#include "skin/window/background.h"
 #include "skin/window/skinner_kit.h"
+#include "skin/window/window_table.h"
 
 namespace skin {
 namespace {
@@ -64,13 +67,14 @@ std::uint32_t Blend(std::uint32_t under, std::uint32_t over, int coverage) {
                  channel(Blue(under), Blue(over)));
 }
 
-// Running sums over a grid of values, so that a neighbourhood's mean costs four reads.
+// Running sums over a grid of values, so that a neighbourhood's sum costs four reads.
 class AreaMeans {
 public:
+    // The sums go into `sums` (the caller's buffer, reused between paints).
     template <typename ValueAt>
-    AreaMeans(int width, int height, ValueAt value)
-        : width_(width), height_(height),
-          sums_(static_cast<std::size_t>(width + 1) * static_cast<std::size_t>(height + 1), 0) {
+    AreaMeans(int width, int height, std::vector<std::uint32_t>& sums, ValueAt value)
+        : width_(width), height_(height), sums_(sums) {
+        sums_.assign(static_cast<std::size_t>(width + 1) * static_cast<std::size_t>(height + 1), 0);
         for (int y = 0; y < height; ++y) {
             std::uint32_t row = 0;
             for (int x = 0; x < width; ++x) {
@@ -79,12 +83,13 @@ public:
             }
         }
     }
-    // The mean over the square of `radius` pixels each way around (x, y).
-    int Mean(int x, int y, int radius) const {
+    // The sum over the square of `radius` pixels each way around (x, y), cut
+    // at the edges, and how many values it adds up.
+    std::uint32_t Sum(int x, int y, int radius, std::uint32_t* count = nullptr) const {
         const int l = std::max(0, x - radius), t = std::max(0, y - radius);
         const int r = std::min(width_, x + radius + 1), b = std::min(height_, y + radius + 1);
-        const std::uint32_t total = At(r, b) - At(l, b) - At(r, t) + At(l, t);
-        return static_cast<int>(total / static_cast<std::uint32_t>((r - l) * (b - t)));
+        if (count) *count = static_cast<std::uint32_t>((r - l) * (b - t));
+        return At(r, b) - At(l, b) - At(r, t) + At(l, t);
     }
 
 private:
@@ -95,48 +100,70 @@ private:
         return sums_[static_cast<std::size_t>(y) * (width_ + 1) + static_cast<std::size_t>(x)];
     }
     int width_, height_;
-    std::vector<std::uint32_t> sums_;
+    std::vector<std::uint32_t>& sums_;
 };
+
+// The working buffers of one composition. Kept between compositions (one
+// user-interface thread; nothing here calls out): making and freeing buffers
+// of a control's size on every paint cost more than the work on them.
+struct Scratch {
+    std::vector<std::uint8_t> coverage, own, text, dark, darkWord;
+    std::vector<std::uint32_t> coveredSums, textSums, word;
+    std::vector<POINT> stack;
+};
+
+Scratch& Buffers() {
+    static Scratch scratch;
+    return scratch;
+}
 
 // Groups the pixels within kWordGap of text into words (4-connected) and says
 // for each text pixel whether the picture under its word is dark.
-std::vector<std::uint8_t> DarkUnderWords(std::span<const std::uint32_t> picture,
-                                         const std::vector<std::uint8_t>& text, int width,
-                                         int height) {
-    const std::size_t count = text.size();
-    const AreaMeans textAround(width, height, [&](std::size_t i) { return text[i] ? 255 : 0; });
-    std::vector<std::uint8_t> inWord(count), dark(count);
+// Fills scratch.dark: for each pixel of a word, whether the picture under the
+// word is dark.
+void DarkUnderWords(std::span<const std::uint32_t> picture, const AreaMeans& textAround,
+                    int width, int height, Scratch& scratch) {
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    // 0: not in a word; 1: in a word not yet reached; then 2 + the word's number.
+    std::vector<std::uint32_t>& word = scratch.word;
+    word.assign(count, 0);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            inWord[static_cast<std::size_t>(y) * width + x] = textAround.Mean(x, y, kWordGap) > 0;
-    std::vector<std::size_t> word, stack;
-    for (std::size_t start = 0; start < count; ++start) {
-        if (!inWord[start]) continue;
-        word.clear();
-        stack.assign(1, start);
-        inWord[start] = 0;
-        std::uint64_t sum = 0;
-        while (!stack.empty()) {
-            const std::size_t i = stack.back();
-            stack.pop_back();
-            word.push_back(i);
-            sum += static_cast<std::uint64_t>(Luma(picture[i]));
-            const int x = static_cast<int>(i % static_cast<std::size_t>(width));
-            const auto visit = [&](std::size_t n) {
-                if (inWord[n]) {
-                    inWord[n] = 0;
-                    stack.push_back(n);
-                }
-            };
-            if (x > 0) visit(i - 1);
-            if (x + 1 < width) visit(i + 1);
-            if (i >= static_cast<std::size_t>(width)) visit(i - width);
-            if (i + width < count) visit(i + width);
+            word[static_cast<std::size_t>(y) * width + x] = textAround.Sum(x, y, kWordGap) > 0;
+    std::vector<std::uint8_t>& darkWord = scratch.darkWord;  // per word number
+    darkWord.clear();
+    std::vector<POINT>& stack = scratch.stack;
+    for (int y0 = 0; y0 < height; ++y0)
+        for (int x0 = 0; x0 < width; ++x0) {
+            std::uint32_t& first = word[static_cast<std::size_t>(y0) * width + x0];
+            if (first != 1) continue;
+            const auto number = static_cast<std::uint32_t>(darkWord.size()) + 2;
+            first = number;
+            stack.assign(1, POINT{x0, y0});
+            std::uint64_t sum = 0, pixels = 0;
+            while (!stack.empty()) {
+                const POINT p = stack.back();
+                stack.pop_back();
+                sum += static_cast<std::uint64_t>(
+                    Luma(picture[static_cast<std::size_t>(p.y) * width + p.x]));
+                ++pixels;
+                const auto visit = [&](int x, int y) {
+                    std::uint32_t& w = word[static_cast<std::size_t>(y) * width + x];
+                    if (w != 1) return;
+                    w = number;
+                    stack.push_back({x, y});
+                };
+                if (p.x > 0) visit(p.x - 1, p.y);
+                if (p.x + 1 < width) visit(p.x + 1, p.y);
+                if (p.y > 0) visit(p.x, p.y - 1);
+                if (p.y + 1 < height) visit(p.x, p.y + 1);
+            }
+            darkWord.push_back(sum < static_cast<std::uint64_t>(kDarkBelow) * pixels);
         }
-        const bool isDark = sum < static_cast<std::uint64_t>(kDarkBelow) * word.size();
-        for (std::size_t i : word) dark[i] = isDark;
-    }
-    return dark;
+    std::vector<std::uint8_t>& dark = scratch.dark;
+    dark.assign(count, 0);
+    for (std::size_t i = 0; i < count; ++i)
+        if (word[i] >= 2) dark[i] = darkWord[word[i] - 2];
 }
 
 // A coloured pixel keeps its hue but is lightened (over a dark picture) or
@@ -270,6 +297,33 @@ private:
     gdi::SelectGuard select_;
 };
 
+// The three surfaces of a composition, kept for the next paint of the same
+// size (the common case: one control painted again) so that a paint makes no
+// bitmaps; a paint of another size replaces them. One user-interface thread.
+struct Surfaces {
+    int width = 0, height = 0;
+    std::unique_ptr<DibSurface> picture, black, white;
+    bool ready() const { return picture && *picture && black && *black && white && *white; }
+};
+
+void Make(Surfaces& s, int width, int height) {
+    s = {};  // the old bitmaps go before the new ones are made
+    s.width = width;
+    s.height = height;
+    s.picture = std::make_unique<DibSurface>(width, height);
+    s.black = std::make_unique<DibSurface>(width, height);
+    s.white = std::make_unique<DibSurface>(width, height);
+}
+
+// The kept surfaces, or (for a composition that starts while another is under
+// way, from inside a control's painting) the caller's own.
+Surfaces& SurfacesFor(int width, int height, bool nested, Surfaces& own) {
+    static Surfaces kept;
+    Surfaces& s = nested ? own : kept;
+    if (s.width != width || s.height != height || !s.ready()) Make(s, width, height);
+    return s;
+}
+
 void Paint(HWND control, const DibSurface& s, PaintRoute route) {
     const WPARAM dc = reinterpret_cast<WPARAM>(s.dc());
     if (route == PaintRoute::kPrintClient)
@@ -299,17 +353,6 @@ bool RenderOverBlack(HWND control, DibSurface& s, PaintRoute& route) {
         return true;
     }
     return false;
-}
-
-// The pixels of a 32-bit top-down DIB selected into dc, or nothing.
-std::span<std::uint32_t> DibPixels(HDC dc) {
-    DIBSECTION ds{};
-    if (!dc || GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof ds, &ds) != sizeof ds ||
-        !ds.dsBm.bmBits || ds.dsBm.bmBitsPixel != 32 || ds.dsBmih.biHeight >= 0)
-        return {};
-    GdiFlush();
-    return {static_cast<std::uint32_t*>(ds.dsBm.bmBits),
-            static_cast<std::size_t>(ds.dsBm.bmWidth) * static_cast<std::size_t>(-ds.dsBmih.biHeight)};
 }
 
 }  // namespace
@@ -343,25 +386,36 @@ void ComposeRenders(std::span<std::uint32_t> picture, std::span<const std::uint3
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (picture.size() < count || overBlack.size() < count || overWhite.size() < count) return;
     const std::uint32_t face = FromColorref(look.face);
-    std::vector<std::uint8_t> coverage(count);
+    Scratch& scratch = Buffers();
+    std::vector<std::uint8_t>& coverage = scratch.coverage;
+    coverage.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint32_t black = overBlack[i] & 0xFFFFFF;
         int c = Coverage(black, overWhite[i] & 0xFFFFFF);
         if (look.faceIsKey && c == 255 && black == face) c = 0;
         coverage[i] = static_cast<std::uint8_t>(c);
     }
-    const AreaMeans covered(width, height, [&](std::size_t i) { return coverage[i]; });
+    const AreaMeans covered(width, height, scratch.coveredSums,
+                            [&](std::size_t i) { return coverage[i]; });
     // Which pixels lie on the control's own surface, and which are text over the picture.
-    std::vector<std::uint8_t> own(count), text(count);
+    std::vector<std::uint8_t>&own = scratch.own, &text = scratch.text;
+    own.resize(count);
+    text.resize(count);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * width + x;
-            own[i] = covered.Mean(x, y, kSurfaceRadius) >= kOwnSurface;
+            std::uint32_t area = 0;
+            const std::uint32_t sum = covered.Sum(x, y, kSurfaceRadius, &area);
+            own[i] = sum >= static_cast<std::uint32_t>(kOwnSurface) * area;
             text[i] = coverage[i] > 0 && !own[i];
         }
-    const std::vector<std::uint8_t> dark = DarkUnderWords(picture, text, width, height);
-    // The strongest text coverage next to each pixel that has none of its own.
+    const AreaMeans textAround(width, height, scratch.textSums,
+                               [&](std::size_t i) { return text[i]; });
+    DarkUnderWords(picture, textAround, width, height, scratch);
+    const std::vector<std::uint8_t>& dark = scratch.dark;
+    // The strongest text coverage next to a pixel that has none of its own.
     const auto haloAt = [&](int x, int y) {
+        if (textAround.Sum(x, y, 1) == 0) return 0;
         int strongest = 0;
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx) {
@@ -372,36 +426,45 @@ void ComposeRenders(std::span<std::uint32_t> picture, std::span<const std::uint3
             }
         return strongest * kHalo / 255;
     };
-    for (std::size_t i = 0; i < count; ++i) {
-        const int c = coverage[i];
-        if (c == 0 && !own[i]) {
-            const int x = static_cast<int>(i % static_cast<std::size_t>(width));
-            const int y = static_cast<int>(i / static_cast<std::size_t>(width));
-            if (const int halo = haloAt(x, y))
-                picture[i] = Blend(picture[i] & 0xFFFFFF, dark[i] ? 0 : 0xFFFFFF, halo);
-            continue;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * width + x;
+            const int c = coverage[i];
+            if (c == 0 && !own[i]) {
+                if (const int halo = haloAt(x, y))
+                    picture[i] = Blend(picture[i] & 0xFFFFFF, dark[i] ? 0 : 0xFFFFFF, halo);
+                continue;
+            }
+            const std::uint32_t under = own[i] ? face : picture[i] & 0xFFFFFF;
+            if (c == 0) {
+                picture[i] = under;
+                continue;
+            }
+            std::uint32_t colour = Unpremultiply(overBlack[i] & 0xFFFFFF, c);
+            if (!own[i]) colour = ReadableColour(colour, look.face, dark[i] != 0, c);
+            picture[i] = Blend(under, colour, c);
         }
-        const std::uint32_t under = own[i] ? face : picture[i] & 0xFFFFFF;
-        if (c == 0) {
-            picture[i] = under;
-            continue;
-        }
-        std::uint32_t colour = Unpremultiply(overBlack[i] & 0xFFFFFF, c);
-        if (!own[i]) colour = ReadableColour(colour, look.face, dark[i] != 0, c);
-        picture[i] = Blend(under, colour, c);
     }
 }
 
 bool ComposeOverSkin(HWND control, HDC target, COLORREF face, PaintRoute& route,
                      bool onlyWhenDrawn) {
+    if (FindSkinnedAncestor(control) <= 0) return false;
     RECT rc{};
     GetClientRect(control, &rc);
     const int w = rc.right, h = rc.bottom;
-    ControlCanvas canvas(control, rc);
-    if (!canvas) return false;
     if (w <= 0 || h <= 0) return true;
-    DibSurface black(w, h), white(w, h);
-    if (!black || !white) return false;
+    static bool composing = false;
+    Surfaces own;
+    Surfaces& surfaces = SurfacesFor(w, h, composing, own);
+    if (!surfaces.ready()) return false;
+    struct Busy {
+        bool& flag;
+        bool was;
+        ~Busy() { flag = was; }
+    } busy{composing, composing};
+    composing = true;
+    DibSurface &picture = *surfaces.picture, &black = *surfaces.black, &white = *surfaces.white;
     ComposeLook look{face, true};
     bool changed = false;
     {
@@ -426,24 +489,13 @@ bool ComposeOverSkin(HWND control, HDC target, COLORREF face, PaintRoute& route,
     }
     // The colour changes asked the control to repaint; this paint is that repaint.
     if (changed) ValidateRect(control, nullptr);
+    PaintBackground(control, picture.dc(), rc);
     GdiFlush();
-    std::span<std::uint32_t> picture = DibPixels(canvas.dc());
-    if (picture.size() == black.pixels().size()) {
-        ComposeRenders(picture, black.pixels(), white.pixels(), w, h, look);
-    } else {
-        // A capture that is not a plain DIB: compose on a copy of it.
-        DibSurface copy(w, h);
-        if (!copy) return false;
-        BitBlt(copy.dc(), 0, 0, w, h, canvas.dc(), 0, 0, SRCCOPY);
-        GdiFlush();
-        ComposeRenders(copy.pixels(), black.pixels(), white.pixels(), w, h, look);
-        BitBlt(canvas.dc(), 0, 0, w, h, copy.dc(), 0, 0, SRCCOPY);
-    }
+    ComposeRenders(picture.pixels(), black.pixels(), white.pixels(), w, h, look);
     if (target) {
-        canvas.CopyTo(target);
-    } else {
-        gdi::WindowDc dc(control);
-        if (dc) canvas.CopyTo(dc.get());
+        BitBlt(target, 0, 0, w, h, picture.dc(), 0, 0, SRCCOPY);
+    } else if (gdi::WindowDc dc(control); dc) {
+        BitBlt(dc.get(), 0, 0, w, h, picture.dc(), 0, 0, SRCCOPY);
     }
     return true;
 }

@@ -362,9 +362,13 @@ void FollowPlace(HWND control, HWND overlay, Bar bar, const BarNow& now) {
         Reposition(control, overlay, bar);
 }
 
+// How much a check looks at: the bar's state only, or also the overlay's
+// pixels (a few reads of the screen) for drawing that changed nothing.
+enum class Look { kState, kStateAndPixels };
+
 // True when the bar's overlay must be painted again: the bar changed, or
 // something drew over the overlay. Moves the overlay first where the bar moved.
-bool NeedsPaint(HWND control, Bar bar) {
+bool NeedsPaint(HWND control, Bar bar, Look look) {
     OverlayState* state = OverlaysOf(control);
     HWND overlay = state ? OverlayOf(*state, bar) : nullptr;
     if (!overlay || !IsWindow(overlay)) return false;
@@ -373,7 +377,8 @@ bool NeedsPaint(HWND control, Bar bar) {
     state = OverlaysOf(control);  // moving sends messages
     if (!state || !now.visible) return false;
     const BarShown& shown = ShownOf(*state, bar);
-    return !SameAsShown(now, shown) || DrawnOver(overlay, shown, bar);
+    if (!SameAsShown(now, shown)) return true;
+    return look == Look::kStateAndPixels && DrawnOver(overlay, shown, bar);
 }
 
 void QueueRefresh(HWND control) {
@@ -387,9 +392,9 @@ void QueueRefresh(HWND control) {
 enum class When { kQueued, kNow };
 
 // Brings both overlays of a control up to date with their bars.
-void Follow(HWND control, When when) {
-    const bool vertical = NeedsPaint(control, Bar::kVertical);
-    const bool horizontal = NeedsPaint(control, Bar::kHorizontal);
+void Follow(HWND control, When when, Look look = Look::kStateAndPixels) {
+    const bool vertical = NeedsPaint(control, Bar::kVertical, look);
+    const bool horizontal = NeedsPaint(control, Bar::kHorizontal, look);
     if (!vertical && !horizontal) return;
     if (when == When::kQueued) {
         QueueRefresh(control);
@@ -419,6 +424,31 @@ void ShowHotPart(HWND control, Bar bar, int part) {
     const BarShown& shown = ShownOf(*state, bar);
     if (shown.painted && shown.part == part && !DrawnOver(overlay, shown, bar)) return;
     PaintOverlay(control, part, bar);
+}
+
+// Messages a control answers by painting its own window (its DCs clip the
+// overlays, which lie over it as siblings) or by following the mouse: they
+// can change a bar but not draw over an overlay, so only the bars' state is
+// compared after them.
+bool PaintsOrPoints(UINT message) {
+    switch (message) {
+        case WM_PAINT:
+        case WM_NCPAINT:
+        case WM_ERASEBKGND:
+        case WM_PRINTCLIENT:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_MOUSEMOVE:
+        case WM_MOUSELEAVE:
+        case WM_WINDOWPOSCHANGING:
+        case WM_WINDOWPOSCHANGED:
+        case WM_NCCALCSIZE:
+        case WM_MOVE:
+        case WM_SIZE:
+        case WM_SHOWWINDOW: return true;
+        default: return false;
+    }
 }
 
 // Messages that only ask something of the control: nothing of its bars changes.
@@ -574,7 +604,9 @@ void FollowBarsNow(HWND control) { Follow(control, When::kNow); }
 
 LRESULT FollowBarsAfter(const Msg& m, LRESULT result) {
     if (m.message == WM_DESTROY || m.message == WM_NCDESTROY || OnlyAsks(m.message)) return result;
-    if (IsWindow(m.window)) Follow(m.window, When::kQueued);
+    if (IsWindow(m.window))
+        Follow(m.window, When::kQueued,
+               PaintsOrPoints(m.message) ? Look::kState : Look::kStateAndPixels);
     return result;
 }
 
