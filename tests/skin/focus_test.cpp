@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,45 +24,89 @@ enum class LookArea { kRim, kWhole };
 
 bool OnRim(int x, int y, int w, int h) { return x < 2 || y < 2 || x >= w - 2 || y >= h - 2; }
 
-// True when (x, y) of window lies in one of its children, which paint
-// themselves (a simple combo box's list draws its own border).
-bool InChild(HWND window, int x, int y) {
+// The rectangles (window coordinates) of a window's shown children, which
+// paint themselves (a simple combo box's list draws its own border).
+std::vector<RECT> ChildRects(HWND window) {
     const RECT r = ScreenRect(window);
-    const POINT p{r.left + x, r.top + y};
+    std::vector<RECT> out;
     for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        const RECT cr = ScreenRect(c);
-        if (IsWindowVisible(c) && PtInRect(&cr, p)) return true;
+        if (!IsWindowVisible(c)) continue;
+        RECT cr = ScreenRect(c);
+        OffsetRect(&cr, -r.left, -r.top);
+        out.push_back(cr);
     }
-    return false;
+    return out;
 }
 
 // The pixels of a window (frame included) in that area, as shown now. Only
 // the rim is compared where the control's own focus marks (an edit's caret,
 // a list's focused item) lie inside it.
+// The window as shown now (frame included), copied once and read from memory.
+class Shown {
+public:
+    explicit Shown(HWND window) {
+        const RECT r = ScreenRect(window);
+        w_ = r.right - r.left;
+        h_ = r.bottom - r.top;
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+        bi.bmiHeader.biWidth = w_;
+        bi.bmiHeader.biHeight = -h_;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HDC source = GetWindowDC(window);
+        HDC memory = CreateCompatibleDC(source);
+        HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, w_, h_, source, 0, 0, SRCCOPY);
+        GdiFlush();
+        const auto* px = static_cast<const std::uint32_t*>(bits);
+        pixels_.assign(px, px + static_cast<std::size_t>(w_) * h_);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(window, source);
+    }
+    int width() const { return w_; }
+    int height() const { return h_; }
+    Rgb At(int x, int y) const {
+        const std::uint32_t p = pixels_[static_cast<std::size_t>(y) * w_ + x];
+        return {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                static_cast<int>(p & 0xFF)};
+    }
+
+private:
+    int w_ = 0, h_ = 0;
+    std::vector<std::uint32_t> pixels_;
+};
+
 std::vector<Rgb> Picture(HWND window, LookArea area) {
-    const RECT r = ScreenRect(window);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC dc = GetWindowDC(window);
+    const Shown shown(window);
+    const std::vector<RECT> children = ChildRects(window);
+    const auto inChild = [&](int x, int y) {
+        for (const RECT& c : children)
+            if (PtInRect(&c, POINT{x, y})) return true;
+        return false;
+    };
     std::vector<Rgb> out;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if ((area == LookArea::kWhole || OnRim(x, y, w, h)) && !InChild(window, x, y))
-                out.push_back(skin_test::PixelAt(dc, x, y));
-    ReleaseDC(window, dc);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if ((area == LookArea::kWhole || OnRim(x, y, shown.width(), shown.height())) &&
+                !inChild(x, y))
+                out.push_back(shown.At(x, y));
     return out;
 }
 
 // Pixels of the window's outermost two rings (where every focus look lies)
 // that are strongly accent-green, leaving out `rightMargin` columns at the right.
 int AccentOnRim(HWND window, int rightMargin = 0) {
-    const RECT r = ScreenRect(window);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC dc = GetWindowDC(window);
+    const Shown shown(window);
+    const int w = shown.width(), h = shown.height();
     int count = 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w - rightMargin; ++x)
-            if (OnRim(x, y, w, h) && Greenness(skin_test::PixelAt(dc, x, y)) > 40) ++count;
-    ReleaseDC(window, dc);
+            if (OnRim(x, y, w, h) && Greenness(shown.At(x, y)) > 40) ++count;
     return count;
 }
 
