@@ -208,7 +208,8 @@ void AddComposed(Layout& layout) {
         if (SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need)))
             SetWindowPos(calendar, nullptr, 0, 0, need.right, need.bottom,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        // Its plain areas in the key colour of the composition show the skin.
+        // A light face like the other controls'; the skin shows through wherever
+        // the calendar paints its background.
         SendMessageA(calendar, MCM_SETCOLOR, MCSC_BACKGROUND, GetSysColor(COLOR_BTNFACE));
         SendMessageA(calendar, MCM_SETCOLOR, MCSC_MONTHBK, GetSysColor(COLOR_BTNFACE));
     }
