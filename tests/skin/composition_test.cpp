@@ -196,6 +196,44 @@ TEST_F(CompositionTest, GreyedAndSelectedDaysStayApartFromNormalOnes) {
         << "the selected day keeps its colour " << selected;
 }
 
+// A class that paints a red square into the DC it is given and, while it
+// paints, has another composed control painted (a program's notification
+// handler might): the composition under way keeps its own surfaces.
+HWND nestedOther = nullptr;
+LRESULT CALLBACK NestingProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_PAINT && wp) {
+        Canvas inner(60, 30);
+        if (nestedOther) skin::ComposeControl(nestedOther, inner.dc());
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        const RECT r{5, 5, 25, 25};
+        FillRect(reinterpret_cast<HDC>(wp), &r, red);
+        DeleteObject(red);
+        return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+TEST_F(CompositionTest, ACompositionInsideAnotherKeepsBothWhole) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = NestingProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "TovikNestingPaint";
+    RegisterClassA(&wc);
+    HWND top = Window(320, 200);
+    HWND outer = Child(top, "TovikNestingPaint", "", 0, 20, 40, 80, 40);
+    HWND status = Child(top, STATUSCLASSNAMEA, "", CCS_NOPARENTALIGN | CCS_NORESIZE, 20, 100, 60, 30);
+    SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("x"));
+    Show(top);
+    ASSERT_GT(skin::RegisterToolbar(outer), 0);
+    ASSERT_GT(skin::RegisterToolbar(status), 0);
+    nestedOther = status;
+    Canvas canvas(80, 40);
+    EXPECT_TRUE(skin::ComposeControl(outer, canvas.dc()));
+    nestedOther = nullptr;
+    EXPECT_EQ(canvas.At(10, 10), (Rgb{255, 0, 0}));
+    EXPECT_EQ(canvas.At(50, 10), Behind(outer, 50, 10));
+}
+
 // The colour rule by itself, as a table: strongest text becomes the strongest
 // contrast, a greyed text keeps its distance from it, colours keep their hue.
 TEST(ReadableColour, KeepsStatesApartAndHuesWhole) {

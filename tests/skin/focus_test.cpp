@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "skin/controls/toolbar_registration.h"
+#include "skin/core/gdi_guards.h"
 #include "tests/skin/text_fixture.h"
 #include "tests/support/win_test.h"
 
@@ -48,29 +49,23 @@ public:
         const RECT r = ScreenRect(window);
         w_ = r.right - r.left;
         h_ = r.bottom - r.top;
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = w_;
-        bi.bmiHeader.biHeight = -h_;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
         void* bits = nullptr;
-        HDC source = GetWindowDC(window);
-        HDC memory = CreateCompatibleDC(source);
-        HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, w_, h_, source, 0, 0, SRCCOPY);
-        GdiFlush();
+        gdi::Bitmap bitmap(gdi::NewArgbDib(w_, h_, &bits));
+        gdi::MemoryDc memory(CreateCompatibleDC(nullptr));
+        gdi::WindowDc source(window, true);
+        if (!bitmap || !memory || !source || !bits) return;
+        {
+            gdi::SelectGuard select(memory.get(), bitmap.get());
+            BitBlt(memory.get(), 0, 0, w_, h_, source.get(), 0, 0, SRCCOPY);
+            GdiFlush();
+        }
         const auto* px = static_cast<const std::uint32_t*>(bits);
         pixels_.assign(px, px + static_cast<std::size_t>(w_) * h_);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(window, source);
     }
     int width() const { return w_; }
     int height() const { return h_; }
     Rgb At(int x, int y) const {
+        if (pixels_.empty()) return {};
         const std::uint32_t p = pixels_[static_cast<std::size_t>(y) * w_ + x];
         return {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
                 static_cast<int>(p & 0xFF)};
