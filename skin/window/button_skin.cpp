@@ -279,6 +279,7 @@ void DrawSmallButtonFocus(gfx::GfxGraphics& g, HWND window, const Box& b) {
 
 // The focus glow of a push button shows only while focus cues do.
 UINT WithFocusCues(HWND window, UINT itemState) {
+    if (!Has(itemState, ODS_FOCUS)) return itemState;
     if (Has(itemState, ODS_NOFOCUSRECT) || !FocusCuesShown(window)) itemState &= ~ODS_FOCUS;
     return itemState;
 }
