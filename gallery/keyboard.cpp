@@ -66,10 +66,9 @@ std::string ReportButtons(HWND window) {
             for (HWND p = c; p && p != w->window; p = GetParent(p))
                 shown = shown && (GetWindowLongA(p, GWL_STYLE) & WS_VISIBLE) != 0;
             if (lstrcmpiA(cls, "Button") != 0 || !shown || type == BS_GROUPBOX) return TRUE;
-            const char* kind = type == BS_AUTOCHECKBOX || type == BS_CHECKBOX ? "check"
-                               : type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON
-                                   ? "radio"
-                                   : "push";
+            const char* kind = type == BS_AUTOCHECKBOX || type == BS_CHECKBOX         ? "check"
+                               : type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON ? "radio"
+                                                                                      : "push";
             w->out += std::string("button: ") + kind + " " + Rect(w->window, c) + "\n";
             return TRUE;
         }

@@ -201,8 +201,8 @@ void PaintCombo(HWND combo, bool hovered, std::optional<bool> focused) {
     const Bound<ComboRecord> found = FindRecord(combo, &WindowRecord::combos);
     if (!found) return;
     // The focus may be in the combo box's edit field rather than on it.
-    const bool isFocused = focused.value_or((found->focused != 0 || FocusShown(combo, true)) &&
-                                            FocusCuesShown(combo));
+    const bool isFocused =
+        focused.value_or((found->focused != 0 || FocusShown(combo, true)) && FocusCuesShown(combo));
     const RECT box = WindowBox(combo);
     ControlCanvas canvas(combo, box);
     if (!canvas) return;

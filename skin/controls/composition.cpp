@@ -55,7 +55,9 @@ std::uint32_t FromColorref(COLORREF c) { return Pixel(GetRValue(c), GetGValue(c)
 
 // The colour behind a coverage: the render over black holds colour x coverage.
 std::uint32_t Unpremultiply(std::uint32_t p, int coverage) {
-    const auto channel = [coverage](int v) { return std::min(255, (v * 255 + coverage / 2) / coverage); };
+    const auto channel = [coverage](int v) {
+        return std::min(255, (v * 255 + coverage / 2) / coverage);
+    };
     return Pixel(channel(Red(p)), channel(Green(p)), channel(Blue(p)));
 }
 
@@ -121,8 +123,8 @@ Scratch& Buffers() {
 // for each text pixel whether the picture under its word is dark.
 // Fills scratch.dark: for each pixel of a word, whether the picture under the
 // word is dark.
-void DarkUnderWords(std::span<const std::uint32_t> picture, const AreaMeans& textAround,
-                    int width, int height, Scratch& scratch) {
+void DarkUnderWords(std::span<const std::uint32_t> picture, const AreaMeans& textAround, int width,
+                    int height, Scratch& scratch) {
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     // 0: not in a word; 1: in a word not yet reached; then 2 + the word's number.
     std::vector<std::uint32_t>& word = scratch.word;
@@ -269,8 +271,11 @@ private:
 class DibSurface {
 public:
     DibSurface(int width, int height)
-        : width_(width), height_(height), bitmap_(gdi::NewArgbDib(width, height, &bits_)),
-          dc_(CreateCompatibleDC(nullptr)), select_(dc_.get(), bitmap_.get()) {}
+        : width_(width),
+          height_(height),
+          bitmap_(gdi::NewArgbDib(width, height, &bits_)),
+          dc_(CreateCompatibleDC(nullptr)),
+          select_(dc_.get(), bitmap_.get()) {}
     explicit operator bool() const { return bitmap_ && dc_ && bits_; }
     HDC dc() const { return dc_.get(); }
     std::span<std::uint32_t> pixels() const {
@@ -368,7 +373,8 @@ std::uint32_t ReadableColour(std::uint32_t colour, COLORREF face, bool darkPictu
     const int r = Red(colour), g = Green(colour), b = Blue(colour);
     // A faint pixel's colour is only known roughly: more spread passes as grey.
     const int spread = kNeutralSpread + 512 / std::max(coverage, 1);
-    if (std::max({r, g, b}) - std::min({r, g, b}) > spread) return KeepHueReadable(colour, darkPicture);
+    if (std::max({r, g, b}) - std::min({r, g, b}) > spread)
+        return KeepHueReadable(colour, darkPicture);
     const int grey = Luma(r, g, b);
     const int faceGrey = Luma(GetRValue(face), GetGValue(face), GetBValue(face));
     if (faceGrey <= 0 || grey >= faceGrey) return colour;

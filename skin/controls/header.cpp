@@ -84,8 +84,7 @@ public:
         lf.lfUnderline = (rec.fontStyle & Gdiplus::FontStyleUnderline) ? TRUE : FALSE;
         lf.lfStrikeOut = (rec.fontStyle & Gdiplus::FontStyleStrikeout) ? TRUE : FALSE;
         lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, rec.fontName.empty() ? "宋体" : rec.fontName.c_str(),
-                  LF_FACESIZE);
+        lstrcpynA(lf.lfFaceName, rec.fontName.empty() ? "宋体" : rec.fontName.c_str(), LF_FACESIZE);
         own_.reset(CreateFontIndirectA(&lf));
         font_ = own_.get();
     }
@@ -98,7 +97,8 @@ private:
 
 int TextWidth(HDC dc, const std::string& text) {
     SIZE size{};
-    if (text.empty() || !GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size))
+    if (text.empty() ||
+        !GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size))
         return 0;
     return size.cx;
 }
@@ -147,8 +147,8 @@ void DrawItem(gfx::GfxGraphics& g, HDC dc, HWND header, const HeaderRecord& rec,
         g.ResetClip();
     }
     if (!text.empty())
-        texts.push_back({{ir.left + x + iw, ir.top, std::min(ir.left + x + width - 2 * m, ir.right - 1),
-                          ir.bottom},
+        texts.push_back({{ir.left + x + iw, ir.top,
+                          std::min(ir.left + x + width - 2 * m, ir.right - 1), ir.bottom},
                          std::move(text)});
 }
 
@@ -161,7 +161,8 @@ void DrawRest(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int cou
             right = std::max<int>(right, ir.right);
     }
     if (right >= w) return;
-    DrawFace(g, {static_cast<float>(right), 0, static_cast<float>(w - right), static_cast<float>(h)},
+    DrawFace(g,
+             {static_cast<float>(right), 0, static_cast<float>(w - right), static_cast<float>(h)},
              {}, rec.buttons != 0);
 }
 

@@ -158,8 +158,8 @@ void PaintListFrame(HWND control, std::optional<bool> hovered, std::optional<boo
     const Bound<ListRecord> found = FindRecord(control, &WindowRecord::listTypes);
     if (!found) return;
     const bool isHovered = hovered.value_or(found->hovered != 0);
-    const bool isFocused = focused.value_or(
-        (found->focused != 0 || FocusShown(control, true)) && FocusCuesShown(control));
+    const bool isFocused = focused.value_or((found->focused != 0 || FocusShown(control, true)) &&
+                                            FocusCuesShown(control));
     const RECT box = WindowBox(control);
     const RECT client = ClientInWindow(control);
     // Without a frame the whole surface would be the key colour: nothing shows.

@@ -122,8 +122,8 @@ void FollowDraggedThumb(HWND control, Bar bar, BarNow& now) {
     si.cbSize = sizeof si;
     si.fMask = SIF_ALL | SIF_TRACKPOS;
     if (!GetScrollInfo(control, ScrollBarOf(bar), &si)) return;
-    const int length = bar == Bar::kVertical ? now.bar.bottom - now.bar.top
-                                             : now.bar.right - now.bar.left;
+    const int length =
+        bar == Bar::kVertical ? now.bar.bottom - now.bar.top : now.bar.right - now.bar.left;
     const int arrow = GetSystemMetrics(bar == Bar::kVertical ? SM_CYVSCROLL : SM_CXHSCROLL);
     const int thumb = now.thumbEnd - now.thumbStart;
     const int free = length - 2 * arrow - thumb;
@@ -304,9 +304,9 @@ void PaintOverlay(HWND control, int part, Bar bar) {
     // The bar's thickness sizes the buttons and the thumb across: dxyLineButton
     // is the thumb's length, not a button's size.
     const int thickness = bar == Bar::kVertical ? box.right : box.bottom;
-    const BarGeometry b{static_cast<float>(box.right),       static_cast<float>(box.bottom),
-                        static_cast<float>(thickness),       static_cast<float>(now.thumbStart),
-                        static_cast<float>(now.thumbEnd),    now.disabled};
+    const BarGeometry b{static_cast<float>(box.right),    static_cast<float>(box.bottom),
+                        static_cast<float>(thickness),    static_cast<float>(now.thumbStart),
+                        static_cast<float>(now.thumbEnd), now.disabled};
     StoreParts(PartsOf(*state, bar), b, bar);
     ControlCanvas canvas(overlay, box);
     if (!canvas) return;
@@ -316,7 +316,8 @@ void PaintOverlay(HWND control, int part, Bar bar) {
     else
         DrawHorizontal(canvas.graphics(), b, part, accent);
     canvas.CopyToScreen(Surface::kClient);
-    BarShown shown{true, now.visible, now.bar, now.disabled, now.thumbStart, now.thumbEnd, part, {}};
+    BarShown shown{true,           now.visible,  now.bar, now.disabled,
+                   now.thumbStart, now.thumbEnd, part,    {}};
     const auto points = SamplePoints(box, bar);
     for (std::size_t i = 0; i < points.size(); ++i)
         shown.samples[i] = GetPixel(canvas.dc(), points[i].x, points[i].y);
@@ -402,8 +403,9 @@ void Follow(HWND control, When when, Look look = Look::kStateAndPixels) {
     }
     for (const Bar bar : {Bar::kVertical, Bar::kHorizontal}) {
         if (!(bar == Bar::kVertical ? vertical : horizontal)) continue;
-        const OverlayState* state = OverlaysOf(control);
-        if (state) PaintOverlay(control, ShownOf(const_cast<OverlayState&>(*state), bar).part, bar);
+        // Looked up again for each: painting sends messages.
+        if (OverlayState* state = OverlaysOf(control))
+            PaintOverlay(control, ShownOf(*state, bar).part, bar);
     }
 }
 
@@ -543,11 +545,6 @@ void PaintHorizontalOverlay(HWND control, int part) {
     PaintOverlay(control, part, Bar::kHorizontal);
 }
 
-void RepaintOverlays(HWND control) {
-    if (HasStyle(control, WS_VSCROLL)) PaintVerticalOverlay(control, kPartNone);
-    if (HasStyle(control, WS_HSCROLL)) PaintHorizontalOverlay(control, kPartNone);
-}
-
 int HitTestVertical(HWND control, LPARAM screenPoint) {
     return HitTest(control, screenPoint, Bar::kVertical);
 }
@@ -584,12 +581,6 @@ LRESULT RepositionOverlaysAfter(const Msg& m) {
     return result;
 }
 
-LRESULT RepaintOverlaysAfter(const Msg& m) {
-    const LRESULT result = CallPrevious(m);
-    if (IsWindow(m.window)) RepaintOverlays(m.window);
-    return result;
-}
-
 LRESULT OnOverlayMouseLeave(const Msg& m) {
     const LRESULT result = CallPrevious(m);  // the native bar may draw itself plain here
     if (!IsWindow(m.window)) return result;
@@ -597,10 +588,6 @@ LRESULT OnOverlayMouseLeave(const Msg& m) {
     ShowHotPart(m.window, Bar::kHorizontal, kPartNone);
     return result;
 }
-
-void FollowBars(HWND control) { Follow(control, When::kQueued); }
-
-void FollowBarsNow(HWND control) { Follow(control, When::kNow); }
 
 LRESULT FollowBarsAfter(const Msg& m, LRESULT result) {
     if (m.message == WM_DESTROY || m.message == WM_NCDESTROY || OnlyAsks(m.message)) return result;

@@ -24,8 +24,6 @@ HWND CreateHorizontalOverlay(HWND control, bool visible);
 // control's record holds no such overlay.
 void PaintVerticalOverlay(HWND control, int part);
 void PaintHorizontalOverlay(HWND control, int part);
-// Repaints each overlay plain whose bar the control's style shows.
-void RepaintOverlays(HWND control);
 
 // The part under a non-client mouse message's screen point (signed), by the
 // rectangles the last paint stored; kPartNone before the first paint.
@@ -41,24 +39,18 @@ void DestroyOverlays(HWND control);
 
 // ---- Keeping the overlays true to their bars
 
-// Compares each bar with what its overlay last showed (range, page and
-// position as the thumb shows them, the thumb being dragged, disabled,
-// visible, where it lies, and whether something drew over the overlay); moves
-// an overlay whose bar moved and, on a difference, queues one repaint, so that
-// a run of changes paints once. Every overlay also checks its bar ten times a
-// second, for changes no message of the control tells of (a program's
-// SetScrollInfo or EnableScrollBar).
-void FollowBars(HWND control);
-// The same, painting at once.
-void FollowBarsNow(HWND control);
-
 // Message handlers the edit and list-type procedures share for their overlays.
-// After every message the control handled (but those that only ask): FollowBars.
+// After every message the control handled (but those that only ask), each bar
+// is compared with what its overlay last showed (range, page and position as
+// the thumb shows them, the thumb being dragged, disabled, visible, where it
+// lies, and whether something drew over the overlay); an overlay whose bar
+// moved is moved, and on a difference one repaint is queued, so that a run of
+// changes paints once. Every overlay also checks its bar ten times a second,
+// for changes no message of the control tells of (a program's SetScrollInfo
+// or EnableScrollBar).
 LRESULT FollowBarsAfter(const Msg& m, LRESULT result);
 // After the control has acted on the message: overlays follow its bars.
 LRESULT RepositionOverlaysAfter(const Msg& m);
-// After the control has acted (scrolled, changed its text): bars repainted.
-LRESULT RepaintOverlaysAfter(const Msg& m);
 // WM_HSCROLL / WM_VSCROLL from the control's own bar: whether the thumb is
 // being dragged (drawn where the dragged position puts it), and a repaint
 // after the native bar the system draws next.

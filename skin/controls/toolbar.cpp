@@ -297,7 +297,8 @@ bool Compose(HWND control, HDC target, bool onlyWhenDrawn) {
     auto route = static_cast<PaintRoute>(found->paintRoute);
     const bool done = ComposeOverSkin(control, target, face, route, onlyWhenDrawn);
     // The control's painting may have sent messages that moved the list.
-    if (const Bound<ToolbarRecord> again = Found(control)) again->paintRoute = static_cast<int>(route);
+    if (const Bound<ToolbarRecord> again = Found(control))
+        again->paintRoute = static_cast<int>(route);
     return done;
 }
 

@@ -51,9 +51,7 @@ std::vector<RECT> StatusParts(HWND s) {
     return out;
 }
 
-void RichText(HWND r) {
-    SetWindowTextA(r, "Rich text over the skin: 0123456789 abcdefgh");
-}
+void RichText(HWND r) { SetWindowTextA(r, "Rich text over the skin: 0123456789 abcdefgh"); }
 
 std::vector<RECT> WholeClient(HWND w) {
     RECT r{};
@@ -87,7 +85,8 @@ protected:
     HWND Skinned(const Composed& c) {
         HWND top = Window(320, 200);
         HWND control = Child(top, c.cls, "", c.style, 20, 60, c.w, c.h);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+        SendMessageA(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
         c.fill(control);
         Show(top);
         EXPECT_GT(skin::RegisterToolbar(control), 0);
@@ -98,7 +97,8 @@ protected:
         // Visible: a hidden status bar paints nothing.
         HWND top = CreateTopLevel(WS_POPUP | WS_VISIBLE, 320, 200);
         HWND control = Child(top, c.cls, "", c.style, 20, 60, c.w, c.h);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+        SendMessageA(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
         c.fill(control);
         return control;
     }
@@ -111,19 +111,21 @@ TEST_F(CompositionTest, TextKeepsItsGlyphShapeOverDarkAndLightPictures) {
     for (const COLORREF picture : {frame_test::kPictureColour, kLightPicture}) {
         const bool dark = picture == frame_test::kPictureColour;
         for (const Composed& c : kControls) {
-            SCOPED_TRACE(std::string(c.name) + (dark ? " over a dark picture" : " over a light one"));
+            SCOPED_TRACE(std::string(c.name) +
+                         (dark ? " over a dark picture" : " over a light one"));
             UsePicture(picture);
             HWND plain = Plain(c), composed = Skinned(c);
             RECT rc{};
             GetClientRect(plain, &rc);
             const COLORREF face = c.cls == std::string("RichEdit20A") ? GetSysColor(COLOR_WINDOW)
-                                                                       : GetSysColor(COLOR_BTNFACE);
+                                                                      : GetSysColor(COLOR_BTNFACE);
             Canvas own(rc.right, rc.bottom, face);
             SendMessageA(plain, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(own.dc()), PRF_CLIENT);
             Canvas over(rc.right, rc.bottom);
             ASSERT_TRUE(skin::ComposeControl(composed, over.dc()));
 
-            const int faceLuma = Luma(FromColorref(face)), pictureLuma = Luma(FromColorref(picture));
+            const int faceLuma = Luma(FromColorref(face)),
+                      pictureLuma = Luma(FromColorref(picture));
             int ink = 0, mismatched = 0;
             for (const RECT& area : c.textAreas(plain))
                 for (int y = area.top; y < area.bottom; ++y)
@@ -141,7 +143,8 @@ TEST_F(CompositionTest, TextKeepsItsGlyphShapeOverDarkAndLightPictures) {
             for (const RECT& area : c.textAreas(plain))
                 for (int y = area.top; y < area.bottom; ++y)
                     for (int x = area.left; x < area.right; ++x)
-                        strongest = std::max(strongest, std::abs(Luma(over.At(x, y)) - pictureLuma));
+                        strongest =
+                            std::max(strongest, std::abs(Luma(over.At(x, y)) - pictureLuma));
             EXPECT_GT(strongest, 120);
             DestroyWindow(GetParent(plain));
             DestroyWindow(GetParent(composed));
@@ -178,7 +181,8 @@ TEST_F(CompositionTest, GreyedAndSelectedDaysStayApartFromNormalOnes) {
             hit.pt = {x, y};
             SendMessageA(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
             const int l = Luma(over.At(x, y));
-            if (hit.uHit == MCHT_CALENDARDATE && hit.st.wDay != day.wDay) normal = std::max(normal, l);
+            if (hit.uHit == MCHT_CALENDARDATE && hit.st.wDay != day.wDay)
+                normal = std::max(normal, l);
             if (hit.uHit == MCHT_CALENDARDATEPREV || hit.uHit == MCHT_CALENDARDATENEXT)
                 trailing = std::max(trailing, l);
             if (hit.uHit == MCHT_CALENDARDATE && hit.st.wDay == day.wDay && !foundSelected) {
@@ -191,7 +195,8 @@ TEST_F(CompositionTest, GreyedAndSelectedDaysStayApartFromNormalOnes) {
     EXPECT_GT(normal, trailing + 40) << "greyed days look like the others";
     EXPECT_GT(trailing, Luma(kPicture) + 60) << "greyed days are lost in the picture";
     ASSERT_TRUE(foundSelected);
-    EXPECT_GT(std::max({selected.r, selected.g, selected.b}) - std::min({selected.r, selected.g, selected.b}),
+    EXPECT_GT(std::max({selected.r, selected.g, selected.b}) -
+                  std::min({selected.r, selected.g, selected.b}),
               60)
         << "the selected day keeps its colour " << selected;
 }
@@ -221,7 +226,8 @@ TEST_F(CompositionTest, ACompositionInsideAnotherKeepsBothWhole) {
     RegisterClassA(&wc);
     HWND top = Window(320, 200);
     HWND outer = Child(top, "TovikNestingPaint", "", 0, 20, 40, 80, 40);
-    HWND status = Child(top, STATUSCLASSNAMEA, "", CCS_NOPARENTALIGN | CCS_NORESIZE, 20, 100, 60, 30);
+    HWND status =
+        Child(top, STATUSCLASSNAMEA, "", CCS_NOPARENTALIGN | CCS_NORESIZE, 20, 100, 60, 30);
     SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("x"));
     Show(top);
     ASSERT_GT(skin::RegisterToolbar(outer), 0);

@@ -180,15 +180,16 @@ const std::vector<FocusCase>& Cases() {
              nullptr, nullptr, false),
         Case("check box", {"Button", "Check", WS_VISIBLE | BS_AUTOCHECKBOX, 20, 40, 120, 24}),
         Case("radio button", {"Button", "Radio", WS_VISIBLE | BS_AUTORADIOBUTTON, 20, 40, 120, 24}),
-        Case("tab control", {WC_TABCONTROLA, "", WS_VISIBLE, 20, 40, 200, 100}, nullptr,
-             [](HWND tab) {
-                 TCITEMA item{};
-                 item.mask = TCIF_TEXT;
-                 item.pszText = const_cast<char*>("One");
-                 SendMessageA(tab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-                 skin::RegisterContainer(tab);
-             },
-             false, LookArea::kWhole),
+        Case(
+            "tab control", {WC_TABCONTROLA, "", WS_VISIBLE, 20, 40, 200, 100}, nullptr,
+            [](HWND tab) {
+                TCITEMA item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = const_cast<char*>("One");
+                SendMessageA(tab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+                skin::RegisterContainer(tab);
+            },
+            false, LookArea::kWhole),
     };
     return cases;
 }
@@ -218,7 +219,8 @@ TEST_F(FocusTest, EachControlShowsItsFocusOnlyWhileFocusedAndWhileCuesShow) {
         Cues(control, UIS_SET);
         EXPECT_EQ(Picture(control, c.area), unfocused) << "focus cues hidden, the look stays";
         Cues(control, UIS_CLEAR);
-        EXPECT_NE(Picture(control, c.area), unfocused) << "focus cues back, the look did not return";
+        EXPECT_NE(Picture(control, c.area), unfocused)
+            << "focus cues back, the look did not return";
 
         SetFocus(other);
         Settle();

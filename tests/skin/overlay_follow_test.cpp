@@ -34,16 +34,29 @@ ChildSpec SpecOf(Kind k) {
     const DWORD both = WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
     switch (k) {
         case Kind::kListBox:
-            return {"ListBox", "", WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 20, 40, 160, 120,
+            return {"ListBox",
+                    "",
+                    WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                    20,
+                    40,
+                    160,
+                    120,
                     WS_EX_CLIENTEDGE};
         case Kind::kEdit:
-            return {"Edit", "", both | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 20, 40, 180,
-                    120, WS_EX_CLIENTEDGE};
+            return {"Edit",
+                    "",
+                    both | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                    20,
+                    40,
+                    180,
+                    120,
+                    WS_EX_CLIENTEDGE};
         case Kind::kListView:
             return {WC_LISTVIEWA, "", WS_VISIBLE | LVS_REPORT, 20, 40, 200, 130, WS_EX_CLIENTEDGE};
         case Kind::kTreeView:
-            return {WC_TREEVIEWA, "", WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 20, 40, 160, 120,
-                    WS_EX_CLIENTEDGE};
+            return {
+                WC_TREEVIEWA,    "", WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 20, 40, 160, 120,
+                WS_EX_CLIENTEDGE};
     }
     return {};
 }
@@ -91,8 +104,7 @@ void Fill(Kind k, HWND c) {
                 for (int i = 0; i < 8; ++i) AddNode(c, node, "item " + std::to_string(i));
                 SendMessageA(c, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
             }
-            SendMessageA(c, TVM_ENSUREVISIBLE, 0,
-                         SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+            SendMessageA(c, TVM_ENSUREVISIBLE, 0, SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0));
             break;
     }
 }
@@ -224,8 +236,8 @@ const std::vector<Source>& Sources() {
          }},
         {"tree node collapsed", [](Kind k) { return k == Kind::kTreeView; },
          [](Kind, HWND c) {
-             HTREEITEM first = reinterpret_cast<HTREEITEM>(
-                 SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+             HTREEITEM first =
+                 reinterpret_cast<HTREEITEM>(SendMessageA(c, TVM_GETNEXTITEM, TVGN_ROOT, 0));
              SendMessageA(c, TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(first));
              return static_cast<LONG>(OBJID_VSCROLL);
          }},
@@ -332,14 +344,15 @@ TEST_F(OverlayFollowTest, DraggedThumbFollowsThePointerInEveryClass) {
         static constexpr UINT kProbe = WM_APP + 0x71;
         HWND prober = CreateWindowExA(0, "Static", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                       nullptr, nullptr);
-        SetWindowLongPtrA(prober, GWLP_WNDPROC,
-                          reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-                              if (m == kProbe) {
-                                  runProbe();
-                                  return 0;
-                              }
-                              return DefWindowProcA(w, m, wp, lp);
-                          }));
+        SetWindowLongPtrA(
+            prober, GWLP_WNDPROC,
+            reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+                if (m == kProbe) {
+                    runProbe();
+                    return 0;
+                }
+                return DefWindowProcA(w, m, wp, lp);
+            }));
         std::size_t next = 0;
         runProbe = [&] { probe(steps[next++]); };
         for (const Step& step : steps) {
@@ -363,7 +376,8 @@ TEST_F(OverlayFollowTest, DraggedThumbFollowsThePointerInEveryClass) {
         int previous = info.xyThumbTop;
         for (const Step& step : steps) {
             // Where the system puts a thumb for the dragged position.
-            const int expected = arrow + MulDiv(length - 2 * arrow - size, step.trackPos - si.nMin, range);
+            const int expected =
+                arrow + MulDiv(length - 2 * arrow - size, step.trackPos - si.nMin, range);
             EXPECT_NEAR(step.thumb.start, expected, 1) << "moved by " << step.dy;
             EXPECT_GT(step.thumb.start, previous) << "the thumb did not follow the move";
             previous = step.thumb.start;
