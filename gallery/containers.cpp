@@ -80,8 +80,8 @@ void AddGroupBoxes(Layout& layout) {
 }
 
 void AddTabControls(Layout& layout) {
-    HWND tab =
-        layout.Add("选项卡", WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 230, 100, WS_EX_CONTROLPARENT);
+    HWND tab = layout.Add("选项卡", WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, 230, 100,
+                          WS_EX_CONTROLPARENT);
     if (tab) {
         SetPropA(tab, skin::prop::kTextColour, reinterpret_cast<HANDLE>(kCaptionColour));
         AddTab(tab, 0, "按钮");
@@ -211,7 +211,8 @@ void AddComposed(Layout& layout) {
         if (SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need)))
             SetWindowPos(calendar, nullptr, 0, 0, need.right, need.bottom,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        // Its plain areas in the key colour of the composition show the skin.
+        // A light face like the other controls'; the skin shows through wherever
+        // the calendar paints its background.
         SendMessageA(calendar, MCM_SETCOLOR, MCSC_BACKGROUND, GetSysColor(COLOR_BTNFACE));
         SendMessageA(calendar, MCM_SETCOLOR, MCSC_MONTHBK, GetSysColor(COLOR_BTNFACE));
     }
@@ -272,6 +273,7 @@ void WriteLayout(HWND window) {
     }
     out += DialogPagesLayout();
     out += ReportRangeControls();
+    out += ReportTextControls() + ReportTabStops(window) + ReportButtons(window);
     HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;

@@ -108,6 +108,15 @@ LRESULT RepaintAndPass(const Msg& m, Painter&& paint) {
     return CallPrevious(m);
 }
 
+// The control acts on the message first (takes or loses the focus, changes its
+// choice), then repaints over whatever it drew.
+template <typename Painter>
+LRESULT PassThenRepaint(const Msg& m, Painter&& paint) {
+    const LRESULT result = CallPrevious(m);
+    if (IsWindow(m.window)) paint(m.window);
+    return result;
+}
+
 // ---- Records
 
 // A control's entry found through its properties.
