@@ -24,8 +24,9 @@ HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
            DWORD exStyle = 0) {
-    HWND c = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y,
-                             w, h, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const DWORD tabStop = TabStopFor(cls);
+    HWND c = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | tabStop | style, x, y, w,
+                             h, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (c) SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
     return c;
 }

@@ -1,6 +1,7 @@
 // Tab and Shift+Tab move the focus between the gallery's controls as in a
 // dialog, and from then on the controls show focus cues.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -9,10 +10,17 @@
 namespace gallery {
 namespace {
 
-// The direct child of window that holds the focus (a combo box for its edit field).
+// The control that holds the focus, as the dialog manager counts controls: a
+// combo box for its edit field, but a control on a page (a child dialog,
+// WS_EX_CONTROLPARENT) for itself, so Tab moves on inside the page.
 HWND FocusedControl(HWND window) {
     HWND focus = GetFocus();
-    while (focus && GetParent(focus) != window) focus = GetParent(focus);
+    for (HWND parent = focus ? GetParent(focus) : nullptr; focus && parent != window;
+         parent = GetParent(focus)) {
+        if (!parent) return nullptr;
+        if (GetWindowLongA(parent, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) break;
+        focus = parent;
+    }
     return focus;
 }
 
@@ -39,6 +47,12 @@ std::string Rect(HWND window, HWND control) {
 }
 
 }  // namespace
+
+DWORD TabStopFor(const char* className) {
+    for (const char* shows : {PROGRESS_CLASSA, STATUSCLASSNAMEA})
+        if (lstrcmpiA(className, shows) == 0) return 0;
+    return WS_TABSTOP;
+}
 
 std::string ReportTabStops(HWND window) {
     std::string out;

@@ -419,8 +419,7 @@ LRESULT Dispatch(const Msg& m) {
         case WM_DRAWITEM: return OnDrawItem(m, found.index);
         case WM_NOTIFY: return OnNotify(m);
         case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-        case WM_UPDATEUISTATE: return PassThenRepaint(m, RepaintTabs);
+        case WM_KILLFOCUS: return PassThenRepaint(m, RepaintTabs);
         default: return CallPrevious(m);
     }
 }

@@ -54,11 +54,21 @@ for i in $(seq 1 $((${#stops[@]} - 1))); do
   sleep 0.35
   shot "$work/f$i.ppm"
   accents "$work/f$i.ppm"
-  focused "$i" || fail "Tab into ${stops[$i]%% *} ($i) shows no focus"
+  # The composed controls keep their own focus marks (the calendar's day, the
+  # rich edit's caret): no ring to look for.
+  case "${stops[$i]%% *}" in
+    SysMonthCal32 | RichEdit*) ;;
+    *) focused "$i" || fail "Tab into ${stops[$i]%% *} ($i) shows no focus" ;;
+  esac
   unfocused $((i - 1)) || fail "${stops[$((i - 1))]%% *} ($((i - 1))) kept its focus look"
 done
 
 echo "== clicks on a push button, a check box and a radio button"
+# The focus goes back to the first edit, away from the last tab stop (which
+# may be one of the buttons).
+read -r _ l t r b <<<"${stops[0]}"
+pointer_to $((ox + (l + r) / 2)) $((oy + (t + b) / 2)); sleep 0.1
+xdotool click 1
 away
 shot "$work/b.ppm"
 for j in "${!buttons[@]}"; do

@@ -66,9 +66,6 @@ read -r pl pt pr pb < <(value "$work/layout.txt" progress.timed.rect)
 start_pos="$(value "$work/layout.txt" trackbar.plain.pos)"
 start_number="$(value "$work/layout.txt" updown.vertical.pos)"
 [ -n "$tl" ] && [ -n "$ul" ] && [ -n "$hl" ] && [ -n "$pl" ] || fail "layout lacks positions"
-# The positions are client coordinates; the skin's frame lies around the client.
-read -r ox oy < <(layout_point "$work/layout.txt" client)
-[ -n "$ox" ] || fail "layout lacks the client origin"
 
 pointer_to $((ox + 2)) $((oy + 60))
 

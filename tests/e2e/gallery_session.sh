@@ -4,17 +4,21 @@
 
 GALLERY_TITLE="皮肤控件样例"
 
-# start_gallery <report>: starts the program, sets $pid, $win, $ox, $oy, and
-# waits for the layout file ($work/layout.txt) the gallery writes as it starts:
-# where its controls are and their starting values.
+# start_gallery <report>: starts the program, sets $pid, $win, and waits for the
+# layout file ($work/layout.txt) the gallery writes as it starts: where its
+# controls are (client coordinates) and their starting values. $ox $oy is the
+# client area's origin on the screen (the skin's frame lies around it), $wx $wy
+# the window's.
 start_gallery() {
   (cd / && TOVIK_GALLERY_LAYOUT="$(winepath -w "$work/layout.txt" 2>/dev/null)" \
     exec wine "$exe" --report "$(winepath -w "$1" 2>/dev/null)") >/dev/null 2>&1 &
   pid=$!
   win="$(TOVIK_TITLE="$GALLERY_TITLE" wait_window 60)" || fail "the gallery did not appear"
-  read -r ox oy < <(window_origin "$win")
+  read -r wx wy < <(window_origin "$win")
   for _ in $(seq 1 100); do [ -s "$work/layout.txt" ] && break; sleep 0.1; done
   [ -s "$work/layout.txt" ] || fail "no layout written"
+  read -r ox oy < <(layout_point "$work/layout.txt" client)
+  [ -n "$ox" ] || fail "the layout lacks the client origin"
 }
 
 # close_gallery: a click on the skinned close button (the last of the caption's
@@ -23,7 +27,7 @@ start_gallery() {
 close_gallery() {
   local WIDTH
   eval "$(xdotool getwindowgeometry --shell "$win" | grep '^WIDTH=')"
-  pointer_to $((ox + WIDTH - 19)) $((oy + 10))
+  pointer_to $((wx + WIDTH - 19)) $((wy + 10))
   xdotool click 1
   for _ in $(seq 1 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$pid" 2>/dev/null; then kill "$pid"; fail "the gallery did not close"; fi
