@@ -18,15 +18,15 @@
 namespace gallery {
 namespace {
 
-constexpr char kPageProp[] = "Gallery_Page";  // 1-based tab page of a control
 constexpr COLORREF kCaptionColour = RGB(255, 255, 255);
 
 HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
            DWORD exStyle = 0) {
-    HWND c = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    const DWORD tabStop = TabStopFor(cls);
+    HWND c = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | tabStop | style, x, y, w,
+                             h, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (c) SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
     return c;
 }
@@ -55,7 +55,9 @@ void AddGroupBoxes(Layout& layout) {
                  {"分组框（居中）", "居中标题", BS_CENTER},
                  {"分组框（右）", "右对齐标题", BS_RIGHT}};
     for (const Box& b : boxes) {
-        HWND box = layout.Add(b.label, WC_BUTTONA, b.caption, BS_GROUPBOX | b.align, 230, 62);
+        // WS_EX_CONTROLPARENT: the keyboard goes on into the controls it holds.
+        HWND box = layout.Add(b.label, WC_BUTTONA, b.caption, BS_GROUPBOX | b.align, 230, 62,
+                              WS_EX_CONTROLPARENT);
         if (!box) continue;
         SetPropA(box, skin::prop::kTextColour, reinterpret_cast<HANDLE>(kCaptionColour));
         if (b.align == BS_LEFT) {
@@ -79,7 +81,8 @@ void AddGroupBoxes(Layout& layout) {
 }
 
 void AddTabControls(Layout& layout) {
-    HWND tab = layout.Add("选项卡", WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 230, 110);
+    HWND tab = layout.Add("选项卡", WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, 230, 100,
+                          WS_EX_CONTROLPARENT);
     if (tab) {
         SetPropA(tab, skin::prop::kTextColour, reinterpret_cast<HANDLE>(kCaptionColour));
         AddTab(tab, 0, "按钮");
@@ -97,8 +100,8 @@ void AddTabControls(Layout& layout) {
         HWND progress = PageChild(tab, 3, PROGRESS_CLASSA, "", 0, 12, 76, 200, 16);
         SendMessageA(progress, PBM_SETPOS, 30, 0);
     }
-    HWND bottom =
-        layout.Add("选项卡（底部）", WC_TABCONTROLA, "", TCS_BOTTOM | WS_CLIPSIBLINGS, 230, 84);
+    HWND bottom = layout.Add("选项卡（底部）", WC_TABCONTROLA, "", TCS_BOTTOM | WS_CLIPSIBLINGS,
+                             230, 72, WS_EX_CONTROLPARENT);
     if (bottom) {
         SetPropA(bottom, skin::prop::kTextColour, reinterpret_cast<HANDLE>(kCaptionColour));
         AddTab(bottom, 0, "备注");
@@ -147,8 +150,8 @@ HIMAGELIST ToolbarImages() {
 void AddToolbar(Layout& layout) {
     HWND toolbar = layout.Add(
         "工具栏", TOOLBARCLASSNAMEA, "",
-        TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN, 300,
-        132);
+        TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN, 270,
+        132, WS_EX_CONTROLPARENT);
     if (!toolbar) return;
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
@@ -183,7 +186,8 @@ void AddToolbar(Layout& layout) {
         SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&b));
     }
     // The container the toolbar hosts, with controls of its own.
-    HWND hosted = Child(toolbar, WC_BUTTONA, "工具栏中的容器", BS_GROUPBOX, 150, 74, 146, 56);
+    HWND hosted = Child(toolbar, WC_BUTTONA, "工具栏中的容器", BS_GROUPBOX, 120, 74, 146, 56,
+                        WS_EX_CONTROLPARENT);
     if (hosted) {
         SetPropA(hosted, skin::prop::kTextColour, reinterpret_cast<HANDLE>(kCaptionColour));
         Child(hosted, WC_BUTTONA, "开关", BS_AUTOCHECKBOX, 8, 24, 60, 20);
@@ -208,7 +212,8 @@ void AddComposed(Layout& layout) {
         if (SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need)))
             SetWindowPos(calendar, nullptr, 0, 0, need.right, need.bottom,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        // Its plain areas in the key colour of the composition show the skin.
+        // A light face like the other controls'; the skin shows through wherever
+        // the calendar paints its background.
         SendMessageA(calendar, MCM_SETCOLOR, MCSC_BACKGROUND, GetSysColor(COLOR_BTNFACE));
         SendMessageA(calendar, MCM_SETCOLOR, MCSC_MONTHBK, GetSysColor(COLOR_BTNFACE));
     }
@@ -237,10 +242,10 @@ POINT ScreenCentre(HWND window, RECT r) {
 }
 
 // Where the end-to-end tests point the mouse: the client area's screen origin,
-// screen centres of the second tab
-// of the first tab control and of toolbar buttons, one "name x y" a line, then the
-// range controls' places and starting values as the report gives them, into the
-// file named by TOVIK_GALLERY_LAYOUT (nothing when it is not set).
+// screen centres of the second tab of the first tab control and of toolbar
+// buttons, one "name x y" a line, the places of the dialog tabs and page, then
+// the range controls' places and starting values as the report gives them, into
+// the file named by TOVIK_GALLERY_LAYOUT (nothing when it is not set).
 void WriteLayout(HWND window) {
     char path[MAX_PATH] = {};
     if (!GetEnvironmentVariableA("TOVIK_GALLERY_LAYOUT", path, MAX_PATH)) return;
@@ -267,7 +272,9 @@ void WriteLayout(HWND window) {
             line((std::string(name) + "_size").c_str(), {r.right - r.left, r.bottom - r.top});
         }
     }
+    out += DialogPagesLayout();
     out += ReportRangeControls();
+    out += ReportTextControls() + ReportTabStops(window) + ReportButtons(window);
     HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
@@ -284,6 +291,7 @@ void AddContainers(Layout& layout) {
     layout.NextColumn();
     AddTabControls(layout);
     AddToolbar(layout);
+    AddDialogPages(layout);
 }
 
 void SkinContainers(HWND window) {

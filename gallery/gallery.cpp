@@ -6,11 +6,8 @@
 #include <string>
 
 #include "resources/embedded.h"
-#include "skin/core/gdi_guards.h"
 #include "skin/core/skin_init.h"
 #include "skin/window/apply_skin.h"
-#include "skin/window/background.h"
-#include "skin/window/window_table.h"
 
 namespace gallery {
 namespace {
@@ -77,7 +74,7 @@ std::string& ReportFile() {
 void WriteReport() {
     if (ReportFile().empty()) return;
     const std::string text = ReportTextControls() + ReportRangeControls() + ReportContainers() +
-                             "menu.commands: " + MenuCommands() + "\n";
+                             ReportDialogPages() + "menu.commands: " + MenuCommands() + "\n";
     HANDLE f =
         CreateFileA(ReportFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;
@@ -88,33 +85,13 @@ void WriteReport() {
 
 HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
-// The label paints what the skin shows behind it, then its text, in one copy.
-void PaintLabel(HWND label) {
-    gdi::PaintScope paint(label);
-    RECT rc;
-    GetClientRect(label, &rc);
-    gdi::MemoryCanvas canvas(paint.dc(), rc.right, rc.bottom);
-    if (!canvas) return;
-    if (skin::FindSkinnedAncestor(label))
-        skin::PaintBackground(label, canvas.dc(), rc);
-    else
-        FillRect(canvas.dc(), &rc, GetSysColorBrush(COLOR_BTNFACE));
-    char text[128];
-    const int n = GetWindowTextA(label, text, sizeof text);
-    gdi::SelectGuard font(canvas.dc(), UiFont());
-    SetBkMode(canvas.dc(), TRANSPARENT);
-    SetTextColor(canvas.dc(), skin::FindSkinnedAncestor(label) ? RGB(255, 255, 255) : RGB(0, 0, 0));
-    DrawTextA(canvas.dc(), text, n, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    canvas.CopyTo(paint.dc(), 0, 0);
-}
-
-LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_PAINT: PaintLabel(hwnd); return 0;
-        case WM_ERASEBKGND: return 1;
-        case WM_NCHITTEST: return HTTRANSPARENT;
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+// What a dialog does with WM_NEXTDLGCTL, which the keyboard navigation sends
+// the window for a label's mnemonic: focus to the given control, or to the
+// next (previous) tab stop.
+void MoveFocus(HWND window, WPARAM wp, LPARAM lp) {
+    HWND to =
+        LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(window, GetFocus(), wp != 0);
+    if (to) SetFocus(to);
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -122,18 +99,21 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYDOWN:
             if (wp == VK_ESCAPE) PostMessageA(hwnd, WM_CLOSE, 0, 0);
             return 0;
+        case WM_COMMAND:
+            // Esc on any control, through the keyboard navigation of the loop.
+            if (LOWORD(wp) == IDCANCEL && lp == 0) {
+                PostMessageA(hwnd, WM_CLOSE, 0, 0);
+            } else if (HIWORD(wp) == 0 && lp == 0) {  // from the menu
+                OnMenuCommand(hwnd, LOWORD(wp));
+            }
+            return 0;
+        case WM_NEXTDLGCTL: MoveFocus(hwnd, wp, lp); return 0;
         case WM_CLOSE:
             WriteReport();  // the controls still exist here
             DestroyWindow(hwnd);
             return 0;
         case WM_NOTIFY:
             if (lp && OnContainerNotify(*reinterpret_cast<const NMHDR*>(lp))) return 0;
-            break;
-        case WM_COMMAND:
-            if (HIWORD(wp) == 0 && lp == 0) {  // from the menu
-                OnMenuCommand(hwnd, LOWORD(wp));
-                return 0;
-            }
             break;
         case WM_DESTROY: PostQuitMessage(0); return 0;
     }
@@ -150,14 +130,6 @@ bool RegisterClasses(HINSTANCE instance) {
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = kWindowClass;
-        if (!RegisterClassA(&wc)) return false;
-    }
-    if (!GetClassInfoA(instance, kLabelClass, &wc)) {
-        wc = {};
-        wc.lpfnWndProc = LabelProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = kLabelClass;
         if (!RegisterClassA(&wc)) return false;
     }
     return true;
@@ -189,13 +161,22 @@ HWND Layout::Add(const char* label, const char* className, const char* text, DWO
                  int height, DWORD exStyle) {
     RECT client{};
     GetClientRect(window_, &client);
-    if (y_ + kLabelHeight + height > client.bottom - kBottomReserve && y_ > kTop) NextColumn();
+    const int bottom = client.bottom - kBottomReserve, right = client.right - kLeft;
+    if (y_ + kLabelHeight + height > bottom && y_ > kTop) {
+        if (x_ + columnWidth_ + 2 * kGap + width <= right)
+            NextColumn();
+        else  // no room for another column: the control takes what is left of this one
+            height = std::max(bottom - y_ - kLabelHeight, kLabelHeight);
+    }
+    width = std::max(std::min(width, right - x_), kLabelHeight);
     if (columnWidth_ < width) columnWidth_ = width;
-    HWND caption = CreateWindowExA(0, kLabelClass, label, WS_CHILD | WS_VISIBLE, x_, y_, width,
-                                   kLabelHeight, window_, nullptr, instance_, nullptr);
+    HWND caption = CreateWindowExA(
+        0, WC_STATICA, label, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, x_,
+        y_, width, kLabelHeight, window_, nullptr, instance_, nullptr);
     SendMessageA(caption, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
+    const DWORD tabStop = TabStopFor(className);
     HWND control =
-        CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x_,
+        CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | tabStop | style, x_,
                         y_ + kLabelHeight, width, height, window_, nullptr, instance_, nullptr);
     if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
     y_ += kLabelHeight + height + kGap;
@@ -239,6 +220,7 @@ HWND CreateGallery(HINSTANCE instance, bool skinned) {
     if (skinned) {
         ApplyGallerySkin(window);
         SkinContainers(window);
+        SkinDialogPages();
     }
     return window;
 }

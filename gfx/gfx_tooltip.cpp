@@ -7,13 +7,15 @@ namespace gfx {
 
 GfxToolTip::GfxToolTip(GfxToolTip&& other) noexcept
     : tooltip_(std::exchange(other.tooltip_, nullptr)),
-      owner_(std::exchange(other.owner_, nullptr)) {}
+      owner_(std::exchange(other.owner_, nullptr)),
+      subclassOwner_(other.subclassOwner_) {}
 
 GfxToolTip& GfxToolTip::operator=(GfxToolTip&& other) noexcept {
     if (this != &other) {
         Destroy();
         tooltip_ = std::exchange(other.tooltip_, nullptr);
         owner_ = std::exchange(other.owner_, nullptr);
+        subclassOwner_ = other.subclassOwner_;
     }
     return *this;
 }
@@ -40,12 +42,20 @@ HWND GfxToolTip::Create(HWND owner, bool balloon) noexcept {
 TOOLINFOA GfxToolTip::Tool(UINT_PTR id, const RECT& rect, LPSTR text) const noexcept {
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_SUBCLASS;
+    tool.uFlags = subclassOwner_ ? TTF_SUBCLASS : 0;
     tool.hwnd = owner_;
     tool.uId = id;
     tool.rect = rect;
     tool.lpszText = text;
     return tool;
+}
+
+void GfxToolTip::Relay(UINT message, WPARAM wParam, POINT client) const noexcept {
+    if (!tooltip_) return;
+    MSG msg{owner_, message, wParam, MAKELPARAM(client.x, client.y),
+            static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&msg.pt);
+    SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void GfxToolTip::Send(UINT message, TOOLINFOA& tool) const noexcept {

@@ -35,6 +35,12 @@ public:
     void SetToolRect(UINT_PTR id, const RECT& rect) noexcept;
     void SetToolText(UINT_PTR id, const std::string& text) noexcept;
     HWND GetWindow() const noexcept { return tooltip_; }
+    // Tools added from now on are not watched through a subclass of the owner:
+    // the owner relays its mouse messages itself (Relay), and its procedure
+    // chain stays as it was.
+    void RelayedByOwner() noexcept { subclassOwner_ = false; }
+    // Hands one of the owner's mouse messages (client coordinates) to the tooltip.
+    void Relay(UINT message, WPARAM wParam, POINT client) const noexcept;
 
 private:
     // A tool record for id on the owner, with the given text pointer.
@@ -44,6 +50,7 @@ private:
 
     HWND tooltip_ = nullptr;
     HWND owner_ = nullptr;
+    bool subclassOwner_ = true;
 };
 
 }  // namespace gfx

@@ -15,5 +15,7 @@ extern const ByteSpan caption_max_png;      // 26 x 18
 extern const ByteSpan caption_restore_png;  // 26 x 18
 extern const ByteSpan caption_close_png;    // 38 x 18
 extern const ByteSpan check_png;            // 13 x 12
+// The engine's own 1024 x 640 picture, shown behind a window when a program gives none.
+extern const ByteSpan background_jpg;
 
 }  // namespace res

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/background.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
+#include "skin/window/text_look.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -28,10 +31,6 @@ constexpr int kDefaultSize = 12;
 
 Bound<GroupBoxRecord> Found(HWND container) {
     return FindRecord(container, &WindowRecord::groupBoxes);
-}
-
-COLORREF TextColour(HWND window) {
-    return static_cast<COLORREF>(GetIntProp(window, prop::kTextColour));
 }
 
 gfx::GfxPath RoundedBox(float x, float y, float w, float h, float d) {
@@ -67,15 +66,22 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-// The width a text takes in a font, measured off-screen: integer part plus one.
-int TextWidth(const std::string& text, const gfx::GfxFont& font) {
+// The width a text takes in a font and format, measured off-screen: integer
+// part plus one.
+int TextWidth(const std::string& text, const gfx::GfxFont& font,
+              const gfx::GfxStringFormat& format) {
     if (text.empty()) return 0;
     gdi::MemoryDc dc(CreateCompatibleDC(nullptr));
     gfx::GfxGraphics g;
     if (!dc || !g.CreateFromHDC(dc.get())) return 0;
     gp::RectF bounds{};
-    if (!g.MeasureString(text, font, {0, 0, 10000, 1000}, nullptr, bounds)) return 0;
+    if (!g.MeasureString(text, font, {0, 0, 10000, 1000}, &format, bounds)) return 0;
     return static_cast<int>(bounds.Width) + 1;
+}
+
+RECT ToRect(const gp::RectF& r) {
+    return {static_cast<LONG>(r.X), static_cast<LONG>(r.Y), static_cast<LONG>(r.X + r.Width),
+            static_cast<LONG>(r.Y + r.Height)};
 }
 
 // ---- Painters
@@ -102,8 +108,12 @@ void DrawGroupBox(ControlCanvas& canvas, HWND box, const GroupBoxRecord& entry) 
     gfx::GfxFont font;
     float size = 0;
     const bool haveFont = MakeFont(font, entry, &size);
+    gfx::GfxStringFormat format;
+    format.Create(0);
+    format.SetAlign(gp::StringAlignmentCenter);
+    format.SetHotkeyPrefix(HotkeyPrefixFor(box));
     const std::string caption = WindowText(box);
-    const int tw = haveFont ? TextWidth(caption, font) : 0;
+    const int tw = haveFont ? TextWidth(caption, font, format) : 0;
     const gp::RectF captionRect{
         static_cast<float>(CaptionX(GetWindowLongA(box, GWL_STYLE), canvas.width(), tw)), 1,
         static_cast<float>(tw), size + 3};
@@ -118,11 +128,8 @@ void DrawGroupBox(ControlCanvas& canvas, HWND box, const GroupBoxRecord& entry) 
     Stroke(g, RoundedBox(1, 6, w - 3, h - 8, 3), Argb(90, kWhite));
     g.ResetClip();
     if (tw <= 0) return;
-    gfx::GfxStringFormat format;
-    format.Create(0);
-    format.SetAlign(gp::StringAlignmentCenter);
     gfx::GfxSolidBrush brush;
-    brush.Create(Argb(255, TextColour(box)));
+    brush.Create(Argb(255, TextColourOver(box, canvas, ToRect(captionRect), true)));
     g.DrawString(caption, font, brush, captionRect, &format);
 }
 
@@ -223,6 +230,17 @@ std::string TabText(HWND tab, int i) {
     return item.pszText ? std::string(item.pszText) : std::string();
 }
 
+// A focused tab control rings its selected tab.
+void DrawTabFocus(gfx::GfxGraphics& g, HWND tab, Side side, int selected) {
+    RECT item{};
+    if (selected < 0 || !FocusShown(tab) ||
+        !SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(selected),
+                      reinterpret_cast<LPARAM>(&item)))
+        return;
+    const gp::RectF r = TabRect(item, side, true);
+    DrawFocusRing(g, r.X + 2, r.Y + 2, r.Width - 5, r.Height - 5, 3);
+}
+
 void DrawTabControl(ControlCanvas& canvas, HWND tab, const GroupBoxRecord& entry) {
     gfx::GfxGraphics& g = canvas.graphics();
     g.SetSmoothingMode(gp::SmoothingModeAntiAlias);
@@ -242,8 +260,8 @@ void DrawTabControl(ControlCanvas& canvas, HWND tab, const GroupBoxRecord& entry
     format.SetAlign(gp::StringAlignmentCenter);
     format.SetLineAlign(gp::StringAlignmentCenter);
     format.SetTrimming(gp::StringTrimmingEllipsisCharacter);
-    gfx::GfxSolidBrush text;
-    text.Create(Argb(255, TextColour(tab)));
+    format.SetHotkeyPrefix(HotkeyPrefixFor(tab));
+    const std::optional<COLORREF> chosen = ProgramTextColour(tab, canvas.dc(), false);
     // The selected tab last, so that it lies over its neighbours.
     for (int pass = 0; pass < 2; ++pass)
         for (int i = 0; i < count; ++i) {
@@ -254,8 +272,13 @@ void DrawTabControl(ControlCanvas& canvas, HWND tab, const GroupBoxRecord& entry
                 continue;
             const gp::RectF r = TabRect(item, side, i == selected);
             FillTab(g, TabShape(r, side), r, side, i == selected);
-            if (haveFont) g.DrawString(TabText(tab, i), font, text, r, &format);
+            if (!haveFont) continue;
+            // Each tab's own face lies under its text.
+            gfx::GfxSolidBrush text;
+            text.Create(Argb(255, chosen.value_or(ReadableOn(canvas.MeanColour(ToRect(r))))));
+            g.DrawString(TabText(tab, i), font, text, r, &format);
         }
+    DrawTabFocus(g, tab, side, selected);
 }
 
 void ExcludeChildren(HDC target, HWND container) {
@@ -265,6 +288,28 @@ void ExcludeChildren(HDC target, HWND container) {
         GetWindowRect(c, &r);
         MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&r), 2);
         ExcludeClipRect(target, r.left, r.top, r.right, r.bottom);
+    }
+}
+
+// Controls that lie on the container without being its children keep their own
+// pixels too: in a dialog template the labels and edits inside a group box come
+// after it and are its siblings, and pages made at run time lie over a tab
+// control beside them. Those come later among the siblings (below it in the
+// z-order), so only the later ones are looked at: a sibling is a round trip to
+// the system each. One that encloses the container is what it lies on, not in.
+void ExcludeSiblingsInside(HDC target, HWND container) {
+    RECT own{};
+    GetWindowRect(container, &own);
+    for (HWND c = GetWindow(container, GW_HWNDNEXT); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(c)) continue;
+        RECT r{}, overlap{};
+        GetWindowRect(c, &r);
+        if (!IntersectRect(&overlap, &r, &own)) continue;
+        if (r.left <= own.left && r.top <= own.top && r.right >= own.right &&
+            r.bottom >= own.bottom)
+            continue;
+        MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&overlap), 2);
+        ExcludeClipRect(target, overlap.left, overlap.top, overlap.right, overlap.bottom);
     }
 }
 
@@ -305,6 +350,28 @@ LRESULT OnEraseBackground(const Msg& m, const GroupBoxRecord& entry) {
     return 1;
 }
 
+// A page shows the picture behind it wherever it is to be painted, then its
+// own procedure paints whatever the program draws on it.
+LRESULT OnPagePaint(const Msg& m) {
+    gdi::Region update(CreateRectRgn(0, 0, 0, 0));
+    if (update && GetUpdateRgn(m.window, update.get(), FALSE) > NULLREGION) {
+        gdi::WindowDc dc(m.window);
+        if (dc) {
+            SelectClipRgn(dc.get(), update.get());
+            RenderContainer(m.window, dc.get());
+        }
+    }
+    return CallPrevious(m);
+}
+
+// The native group box paints itself at once when it is enabled or disabled;
+// the skinned look goes straight back over it.
+LRESULT OnEnable(const Msg& m) {
+    const LRESULT result = CallPrevious(m);
+    if (DrawsOwnFrame(m.window)) RenderContainer(m.window);
+    return result;
+}
+
 LRESULT OnShowWindow(const Msg& m, int tintChildren) {
     if (m.wp != 1) return CallPrevious(m);
     CallPrevious(m);
@@ -330,6 +397,10 @@ LRESULT OnNotify(const Msg& m) {
     return CallPrevious(m);
 }
 
+// A tab control that takes or loses the focus, or whose focus cues come or go,
+// draws its tabs again.
+bool RepaintTabs(HWND container) { return IsTabControl(container) && RenderContainer(container); }
+
 LRESULT Dispatch(const Msg& m) {
     const Bound<GroupBoxRecord> found = Found(m.window);
     // Properties that lead nowhere: the container's own procedure only.
@@ -338,11 +409,17 @@ LRESULT Dispatch(const Msg& m) {
     switch (m.message) {
         case WM_MOVE: return OnMove(m, entry);
         case WM_SIZE: return OnSize(m, entry, found.index, found.position);
-        case WM_PAINT: return OnPaint(m, entry.childrenSkinned);
+        case WM_PAINT: return entry.page ? OnPagePaint(m) : OnPaint(m, entry.childrenSkinned);
         case WM_ERASEBKGND: return OnEraseBackground(m, entry);
-        case WM_SHOWWINDOW: return OnShowWindow(m, entry.tintChildren);
+        // A page is not visible yet: its paint comes once it is.
+        case WM_SHOWWINDOW:
+            return entry.page ? CallPrevious(m) : OnShowWindow(m, entry.tintChildren);
+        case WM_UPDATEUISTATE: return OnUpdateUiState(m);
+        case WM_ENABLE: return OnEnable(m);
         case WM_DRAWITEM: return OnDrawItem(m, found.index);
         case WM_NOTIFY: return OnNotify(m);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: return PassThenRepaint(m, RepaintTabs);
         default: return CallPrevious(m);
     }
 }
@@ -356,7 +433,8 @@ LRESULT CALLBACK ContainerSubclassProc(HWND window, UINT message, WPARAM wParam,
 bool DrawsOwnFrame(HWND container) {
     const Bound<GroupBoxRecord> found = Found(container);
     if (!found) return false;
-    return found->kind == 1 || found->plainFrame != 0 || IsTabControl(container);
+    return found->kind == 1 || found->plainFrame != 0 || found->page != 0 ||
+           IsTabControl(container);
 }
 
 bool RenderContainer(HWND container, HDC target) {
@@ -380,12 +458,14 @@ bool RenderContainer(HWND container, HDC target) {
     if (target) {
         const int saved = SaveDC(target);
         ExcludeChildren(target, container);
+        ExcludeSiblingsInside(target, container);
         canvas.CopyTo(target);
         RestoreDC(target, saved);
     } else {
         gdi::WindowDc dc(container);
         if (!dc) return false;
         ExcludeChildren(dc.get(), container);
+        ExcludeSiblingsInside(dc.get(), container);
         canvas.CopyTo(dc.get());
     }
     return true;

@@ -4,6 +4,7 @@
 #include "skin/controls/header.h"
 #include "skin/controls/list_controls.h"
 #include "skin/controls/progress_bar.h"
+#include "skin/controls/static_label.h"
 #include "skin/controls/toolbar_registration.h"
 #include "skin/controls/trackbar.h"
 #include "skin/controls/up_down.h"
@@ -21,6 +22,8 @@ void SkinChildren(int index, HWND parent) {
     SkinUpDownChildren(index, parent);
     SkinHeaderChildren(index, parent);
     SkinToolbarChildren(index, parent);
+    SkinStaticChildren(index, parent);
+    SkinChildDialogs(index, parent);
 }
 
 }  // namespace skin

@@ -6,7 +6,8 @@
 namespace skin {
 
 // Push buttons, check and radio buttons, edit and combo boxes, trackbars,
-// progress bars, list-type controls, up-down controls, headers, toolbars.
+// progress bars, list-type controls, up-down controls, headers, toolbars,
+// statics, and child dialogs (whose own controls go through every pass too).
 void SkinChildren(int index, HWND parent);
 
 }  // namespace skin

@@ -8,12 +8,19 @@
 #include "skin/controls/container.h"
 #include "skin/controls/control_passes.h"
 #include "skin/controls/toolbar.h"
+#include "skin/core/look.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
 namespace {
+
+constexpr char kDialogClass[] = "#32770";
+
+bool IsChildDialog(HWND window) {
+    return IsClass(window, kDialogClass) && HasStyle(window, WS_CHILD);
+}
 
 bool IsGroupBox(HWND window) {
     return IsClass(window, WC_BUTTONA) && (GetWindowLongA(window, GWL_STYLE) & 0xF) == BS_GROUPBOX;
@@ -35,7 +42,7 @@ void SkinToolbarChildren(int, HWND parent) {
 int RegisterToolbar(HWND control) {
     const int index = FindSkinnedAncestor(control);
     WindowRecord* r = Table().At(index);
-    if (!r || !control) return 0;
+    if (!r || !control || IsKeptNative(control)) return 0;
     if (const int existing = r->toolbars.Find(control)) return existing;
     ToolbarRecord entry;
     entry.backgroundColour = GetSysColor(COLOR_BTNFACE);
@@ -53,15 +60,21 @@ int RegisterToolbar(HWND control) {
     return position;
 }
 
+void SkinChildDialogs(int, HWND parent) {
+    for (HWND page : ChildrenOfClass(parent, kDialogClass))
+        if (IsChildDialog(page)) RegisterContainer(page);
+}
+
 int RegisterContainer(HWND window) {
     const int index = FindSkinnedAncestor(window);
     WindowRecord* r = Table().At(index);
     if (!r || !window) return 0;
     if (const int existing = r->groupBoxes.Find(window)) return existing;
-    if (CarriesSkinProcedure(window)) return 0;
+    if (CarriesSkinProcedure(window) || IsKeptNative(window)) return 0;
     GroupBoxRecord entry;
     entry.window = window;
     entry.tintChildren = 1;
+    entry.page = IsChildDialog(window) ? 1 : 0;
     const bool groupBox = IsGroupBox(window);
     if (groupBox || IsClass(window, WC_TABCONTROLA)) {
         entry.kind = groupBox ? 1 : 0;

@@ -605,7 +605,7 @@ void RefreshSkinnedChildren(int index) {
         const bool erase = withChildren || kind == ListKind::kEdits || kind == ListKind::kCombos;
         const bool refreshed = erase || kind == ListKind::kButtons ||
                                kind == ListKind::kTrackbars || kind == ListKind::kProgressBars ||
-                               kind == ListKind::kUpDowns;
+                               kind == ListKind::kUpDowns || kind == ListKind::kStatics;
         if (!refreshed) return;
         for (auto& e : list.entries()) {
             if (!e.window || GetParent(e.window) != window) continue;

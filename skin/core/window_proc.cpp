@@ -134,6 +134,12 @@ void RepaintEverything(int index, HWND window, bool nonClient = true) {
 
 // ---- Caption buttons: hover fades and presses
 
+// The caption tooltip is told of the mouse by the window itself (over a
+// non-client caption as over the client area), in client coordinates.
+void RelayToTooltip(const WindowRecord& r, UINT message, WPARAM wp, POINT frame) {
+    r.captionTooltip.Relay(message, wp, FrameToClient(r.window, frame));
+}
+
 void TrackLeave(HWND window, bool nonClient) {
     TRACKMOUSEEVENT tme{sizeof tme, TME_HOVER | TME_LEAVE | (nonClient ? TME_NONCLIENT : 0u),
                         window, 1};
@@ -313,7 +319,9 @@ void OnSysCommand(WindowRecord& r, WPARAM wp) {
     }
 }
 
-void Renumber() {
+}  // namespace
+
+void RenumberWindows() {
     WindowTable& table = Table();
     for (int k = 1; k <= table.Count(); ++k) {
         WindowRecord& r = *table.At(k);
@@ -324,8 +332,6 @@ void Renumber() {
         });
     }
 }
-
-}  // namespace
 
 int CaptionButtonHitTest(int index, int x, int y) {
     WindowRecord* r = Table().At(index);
@@ -417,7 +423,7 @@ void DestroyCleanup(HWND window) {
         // The record owns its DCs, bitmaps, snapshots and pictures: they go with it.
         Table().Remove(index);
     }
-    Renumber();
+    RenumberWindows();
 }
 
 namespace {
@@ -540,20 +546,9 @@ bool IsCaptionButtonHit(WPARAM hit) {
            hit == HTSYSMENU;
 }
 
-// The caption tooltip watches client mouse messages only; over a non-client
-// caption it is told of the moves itself.
-void RelayToTooltip(const WindowRecord& r, POINT frame) {
-    HWND tip = r.captionTooltip.GetWindow();
-    if (!tip) return;
-    const POINT c = FrameToClient(r.window, frame);
-    MSG msg{r.window, WM_MOUSEMOVE, 0, MAKELPARAM(c.x, c.y), static_cast<DWORD>(GetMessageTime()), {}};
-    GetCursorPos(&msg.pt);
-    SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
-}
-
 LRESULT OnNcMouseMove(const Msg& m, int index, WindowRecord& r) {
     const POINT p = FramePointOfScreen(m.window, m.lp);
-    RelayToTooltip(r, p);
+    RelayToTooltip(r, WM_MOUSEMOVE, 0, p);
     OnPointerMove(index, r, p, true);
     if (m.wp == HTMENU || IsCaptionButtonHit(m.wp)) return 0;
     return CallPrevious(m);
@@ -700,9 +695,18 @@ LRESULT Dispatch(const Msg& m) {
         case WM_TIMER:
             if (m.wp == TimerId(m.window)) OnFadeTimer(index, r);
             break;
-        case WM_MOUSEMOVE: OnPointerMove(index, r, FramePoint(m.window, m.lp), false); break;
-        case WM_LBUTTONDOWN: OnPress(index, r, FramePoint(m.window, m.lp), true); break;
-        case WM_LBUTTONUP: OnRelease(index, r, FramePoint(m.window, m.lp)); break;
+        case WM_MOUSEMOVE:
+            RelayToTooltip(r, m.message, m.wp, FramePoint(m.window, m.lp));
+            OnPointerMove(index, r, FramePoint(m.window, m.lp), false);
+            break;
+        case WM_LBUTTONDOWN:
+            RelayToTooltip(r, m.message, m.wp, FramePoint(m.window, m.lp));
+            OnPress(index, r, FramePoint(m.window, m.lp), true);
+            break;
+        case WM_LBUTTONUP:
+            RelayToTooltip(r, m.message, m.wp, FramePoint(m.window, m.lp));
+            OnRelease(index, r, FramePoint(m.window, m.lp));
+            break;
         case WM_LBUTTONDBLCLK: OnLButtonDoubleClick(index, r, FramePoint(m.window, m.lp)); break;
         case WM_CAPTURECHANGED: return OnCaptureChanged(m, index, r);
         case WM_MOUSEHOVER: r.mouseInside = true; break;

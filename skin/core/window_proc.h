@@ -22,5 +22,8 @@ void CaptionButtonAction(int index, int position);
 int ResizeZone(int index, LPARAM lParam, const RECT& client);
 // Releases the window's skin state, puts the old procedure back, renumbers.
 void DestroyCleanup(HWND window);
+// Gives every skinned window and its controls their current window index again
+// (after a record left the table).
+void RenumberWindows();
 
 }  // namespace skin

@@ -114,6 +114,8 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
 
     auto r = std::make_unique<WindowRecord>();
     r->window = window;
+    r->styleBefore = style;
+    r->exStyleBefore = exStyle;
     // A window that came with the system's caption, frame or menu bar gets the
     // skin's as its non-client area; one made borderless for the skin keeps its
     // caption drawn over the top of its client area.
@@ -166,6 +168,10 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
     WindowRecord& rec = *Table().At(index);
 
     rec.captionTooltip.Create(window, false);
+    // The window procedure relays its mouse messages to the tooltip itself: a
+    // subclass of the window by the tooltip would sit below the skin's procedure
+    // and could not be taken out when the skin stops.
+    rec.captionTooltip.RelayedByOwner();
     for (int i = 2; i <= rec.CaptionButtonCount(); ++i) {
         const CaptionButton& b = *rec.CaptionAt(i);
         rec.captionTooltip.AddTool(HitRectOf(b.hit), b.tooltip, static_cast<UINT_PTR>(i));
@@ -232,8 +238,9 @@ void SkinPushButtons(int index, HWND parent) {
         rec.fontName = font.faceName;
         rec.fontSize = font.size;
         rec.fontStyle = font.style;
+        rec.styleBefore = s;
         if (AddAndSubclass(index, c, &WindowRecord::buttons, std::move(rec), ButtonSubclassProc))
-            SetWindowLongA(c, GWL_STYLE, s | BS_OWNERDRAW);
+            SetWindowLongA(c, GWL_STYLE, (s & ~0x0F) | BS_OWNERDRAW);
     }
 }
 

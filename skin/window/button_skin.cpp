@@ -10,7 +10,9 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
+#include "skin/window/text_look.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -112,9 +114,10 @@ void DrawDisabledFace(gfx::GfxGraphics& g, const Box& b) {
     Outline(g, RoundedBox(b.x, b.y, b.w - 1, b.h - 1), Argb(80, kBlack));
 }
 
-// The record's text in its font; a font that is not installed leaves the text out.
+// The record's text in its font and colour; a font that is not installed leaves
+// the text out. "&x" is the mnemonic x, underlined while keyboard cues show.
 void DrawLabel(gfx::GfxGraphics& g, HWND window, const ButtonRecord& record,
-               const gp::RectF& layout, gp::StringAlignment align, gp::Unit unit) {
+               const gp::RectF& layout, gp::StringAlignment align, gp::Unit unit, COLORREF colour) {
     if (record.text.empty()) return;
     gfx::GfxFont font;
     if (!font.Create(record.fontName, static_cast<float>(record.fontSize), record.fontStyle, unit))
@@ -123,8 +126,9 @@ void DrawLabel(gfx::GfxGraphics& g, HWND window, const ButtonRecord& record,
     format.Create();
     format.SetAlign(align);
     format.SetLineAlign(gp::StringAlignmentCenter);
+    format.SetHotkeyPrefix(HotkeyPrefixFor(window));
     gfx::GfxSolidBrush brush;
-    brush.Create(Argb(255, TextColour(window)));
+    brush.Create(Argb(255, colour));
     g.DrawString(record.text, font, brush, layout, &format);
 }
 
@@ -271,6 +275,18 @@ void DrawCheckMark(gfx::GfxGraphics& g, const SmallButton& s, UINT itemState) {
 
 using MarkPainter = void (*)(gfx::GfxGraphics&, const SmallButton&, UINT);
 
+// A focused check box or radio button wears the focus ring around itself.
+void DrawSmallButtonFocus(gfx::GfxGraphics& g, HWND window, const Box& b) {
+    if (FocusShown(window)) DrawFocusRing(g, b.x, b.y, b.w - 1, b.h - 1, kCorner);
+}
+
+// The focus glow of a push button shows only while focus cues do.
+UINT WithFocusCues(HWND window, UINT itemState) {
+    if (!Has(itemState, ODS_FOCUS)) return itemState;
+    if (Has(itemState, ODS_NOFOCUSRECT) || !FocusCuesShown(window)) itemState &= ~ODS_FOCUS;
+    return itemState;
+}
+
 // The common frame of the check-box and radio painters: background, mark, text.
 void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float textOffset) {
     RECT rect{};
@@ -284,9 +300,14 @@ void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float t
         DrawDisabledFace(g, s.box);
     else
         drawMark(g, s, itemState);
+    // The text lies on the picture beside the mark: its colour is chosen there.
+    const RECT textArea{rect.left + static_cast<LONG>(textOffset), rect.top, rect.right,
+                        rect.bottom};
     if (const ButtonRecord* record = RecordOf(window))
         DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
-                  gp::StringAlignmentNear, gp::UnitPixel);
+                  gp::StringAlignmentNear, gp::UnitPixel,
+                  TextColourOver(window, canvas, textArea, true));
+    DrawSmallButtonFocus(g, window, s.box);
     canvas.CopyToScreen(Surface::kClient);
 }
 
@@ -315,9 +336,23 @@ LRESULT OnMove(const Msg& m) {
     return CallPrevious(m);
 }
 
+// The native button draws its own focus mark when the focus or the focus cues
+// change: the skinned look (with or without its focus ring or glow) goes
+// over it.
+LRESULT RepaintFocusLook(const Msg& m, const ButtonRecord& b) {
+    const int kind = b.kind, focused = b.focused;
+    const LRESULT result = CallPrevious(m);
+    if (!IsWindow(m.window)) return result;
+    if (PaintsItself(kind))
+        RepaintSmall(m.window, kind);
+    else
+        PaintButton(m.window, focused ? ODS_FOCUS : 0, false);
+    return result;
+}
+
 LRESULT OnFocusChange(const Msg& m, ButtonRecord& b, int focused) {
     b.focused = focused;
-    return CallPrevious(m);
+    return RepaintFocusLook(m, b);
 }
 
 LRESULT OnSetText(const Msg& m, ButtonRecord& b) {
@@ -386,6 +421,14 @@ LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, const ButtonRecord& b) {
     return CallPrevious(m);
 }
 
+// Keyboard cues shown or hidden: the mnemonic's underline follows, over
+// whatever the native button painted for the change.
+// Keyboard cues shown or hidden: the mnemonics and the focus look follow.
+LRESULT OnCuesChanged(const Msg& m, const ButtonRecord& b) {
+    NoteUiState(m.window, m.wp);
+    return RepaintFocusLook(m, b);
+}
+
 LRESULT Dispatch(const Msg& m) {
     const Bound<ButtonRecord> found = FindRecord(m.window, &WindowRecord::buttons);
     // Properties that lead nowhere (or to another button): the native look only.
@@ -408,6 +451,7 @@ LRESULT Dispatch(const Msg& m) {
         case WM_LBUTTONUP: return OnLButtonUp(m, owner, b);
         case WM_LBUTTONDBLCLK: return 0;  // a double click must not act as a second click
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, b);
+        case WM_UPDATEUISTATE: return OnCuesChanged(m, b);
         default: return CallPrevious(m);
     }
 }
@@ -438,13 +482,15 @@ void PaintButton(HWND window, UINT itemState, bool hover) {
 }
 
 void PaintPushButton(HWND window, HDC hdc, UINT itemState, const RECT& rect) {
+    itemState = WithFocusCues(window, itemState);
     ControlCanvas canvas(window, rect);
     if (!canvas) return;  // nothing skinned behind it: the screen keeps what it shows
     const Box b(rect);
     gfx::GfxGraphics& g = canvas.graphics();
     DrawPushFace(g, b, itemState);
     if (const ButtonRecord* record = RecordOf(window))
-        DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter, gp::UnitWorld);
+        DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter, gp::UnitWorld,
+                  TextColour(window));
     canvas.CopyTo(hdc);
 }
 

@@ -45,7 +45,7 @@ bool CarriesSkinProcedure(HWND window) {
 
 WNDPROC InstallSubclass(HWND control, WNDPROC proc, int index, int position,
                         const PropNames& names) {
-    if (!control || !proc || CarriesSkinProcedure(control)) return nullptr;
+    if (!control || !proc || CarriesSkinProcedure(control) || IsKeptNative(control)) return nullptr;
     RegisterSkinProcedure(proc);
     SetIntProp(control, names.index, position);
     SetIntProp(control, names.owner, index);
@@ -62,6 +62,19 @@ LRESULT CallPrevious(const Msg& m, const PropNames& names) {
     return CallWindowProcA(previous, m.window, m.message, m.wp, m.lp);
 }
 
+bool UninstallSubclass(HWND control, const PropNames& names) {
+    if (!control || !IsWindow(control)) return false;
+    const bool ours =
+        IsSkinProcedure(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
+    RemoveIntProp(control, names.index);
+    RemoveIntProp(control, names.owner);
+    RemovePropA(control, prop::kCuesHidden);
+    if (!ours) return false;  // the previous procedure stays known to the one in the chain
+    SetWindowLongPtrA(control, GWLP_WNDPROC, GetIntProp(control, names.previous));
+    RemoveIntProp(control, names.previous);
+    return true;
+}
+
 void ForgetControl(HWND control, const PropNames& names) {
     if (WindowRecord* owner = Table().At(GetIntProp(control, names.owner))) {
         owner->ForEachControlList([control](auto& list, ListKind) {
@@ -69,7 +82,9 @@ void ForgetControl(HWND control, const PropNames& names) {
                 if (entry.window == control) entry = {};
         });
     }
-    for (const char* name : {names.index, names.owner, names.previous}) RemoveIntProp(control, name);
+    for (const char* name : {names.index, names.owner, names.previous})
+        RemoveIntProp(control, name);
+    RemovePropA(control, prop::kCuesHidden);
 }
 
 LRESULT EraseNothing(const Msg& m) {
@@ -124,6 +139,37 @@ gfx::GfxGraphics& ControlCanvas::graphics() {
 
 void ControlCanvas::Finish() {
     if (graphics_) graphics_->Flush(Gdiplus::FlushIntentionSync);
+}
+
+COLORREF ControlCanvas::MeanColour(const RECT& area) {
+    if (!dc_) return 0;
+    Finish();
+    // A capture is a top-down 32-bit DIB (CaptureBackground); GetObject reports
+    // its height as positive either way, so the order is taken from how it is made.
+    BITMAP bm{};
+    if (!GetObjectA(GetCurrentObject(dc_, OBJ_BITMAP), sizeof bm, &bm) || !bm.bmBits ||
+        bm.bmBitsPixel != 32)
+        return 0;
+    GdiFlush();
+    const int left = std::max(0, static_cast<int>(area.left));
+    const int top = std::max(0, static_cast<int>(area.top));
+    const int right = std::min(width_, static_cast<int>(area.right));
+    const int bottom = std::min(height_, static_cast<int>(area.bottom));
+    if (left >= right || top >= bottom) return 0;
+    std::uint64_t r = 0, g = 0, b = 0;
+    const auto* rows = static_cast<const std::uint8_t*>(bm.bmBits);
+    for (int y = top; y < bottom; ++y) {
+        const auto* pixel = reinterpret_cast<const std::uint32_t*>(
+            rows + static_cast<std::size_t>(y) * static_cast<std::size_t>(bm.bmWidthBytes));
+        for (int x = left; x < right; ++x) {
+            r += (pixel[x] >> 16) & 0xFF;
+            g += (pixel[x] >> 8) & 0xFF;
+            b += pixel[x] & 0xFF;
+        }
+    }
+    const std::uint64_t n =
+        static_cast<std::uint64_t>(right - left) * static_cast<std::uint64_t>(bottom - top);
+    return RGB(r / n, g / n, b / n);
 }
 
 namespace {

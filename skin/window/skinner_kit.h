@@ -12,6 +12,7 @@
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_image.h"
 #include "skin/core/gdi_guards.h"
+#include "skin/window/control_options.h"
 #include "skin/window/window_table.h"
 
 namespace skin {
@@ -46,9 +47,10 @@ void RegisterSkinProcedure(WNDPROC proc);
 bool CarriesSkinProcedure(HWND window);
 // Subclasses control with proc and ties it to position `position` of window
 // `index`'s list. Returns the replaced procedure, or null when the control is
-// refused because it already carries a skin procedure: subclassing it twice
-// would save our own procedure as the previous one, and every message would
-// then call itself until the stack ran out.
+// refused: the program kept it native (control_options.h), or it already
+// carries a skin procedure (subclassing it twice would save our own procedure
+// as the previous one, and every message would then call itself until the
+// stack ran out).
 WNDPROC InstallSubclass(HWND control, WNDPROC proc, int index, int position,
                         const PropNames& names = kControlProps);
 // The message handed to the procedure the skin replaced (never one of the
@@ -57,6 +59,11 @@ LRESULT CallPrevious(const Msg& m, const PropNames& names = kControlProps);
 // Blanks the list entry of a control that is going away and drops its
 // properties, so that a later window reusing the handle is not mistaken for it.
 void ForgetControl(HWND control, const PropNames& names = kControlProps);
+// Gives a control (or skinned window) the procedure the skin replaced back and
+// drops its ties to a record. When the program has subclassed it over the
+// skin's procedure since, that one cannot be taken out: it stays in the chain,
+// passing every message on, and false is returned.
+bool UninstallSubclass(HWND control, const PropNames& names = kControlProps);
 
 // A subclass procedure made from a handler: no exception crosses into the
 // system (on one the message still reaches the previous procedure), and the
@@ -98,6 +105,15 @@ LRESULT RepaintAndPass(const Msg& m, Painter&& paint) {
     return CallPrevious(m);
 }
 
+// The control acts on the message first (takes or loses the focus, changes its
+// choice), then repaints over whatever it drew.
+template <typename Painter>
+LRESULT PassThenRepaint(const Msg& m, Painter&& paint) {
+    const LRESULT result = CallPrevious(m);
+    if (IsWindow(m.window)) paint(m.window);
+    return result;
+}
+
 // ---- Records
 
 // A control's entry found through its properties.
@@ -128,12 +144,12 @@ Bound<T> FindRecord(HWND control, ControlList<T> WindowRecord::*list,
 
 // Adds `entry` for control to window index's list (blank-entry rule) and
 // subclasses the control with proc. Returns the position, or 0 when the window
-// index leads nowhere or the control already carries a skin procedure.
+// index leads nowhere or InstallSubclass would refuse the control.
 template <typename T>
 int AddAndSubclass(int index, HWND control, ControlList<T> WindowRecord::*list, T entry,
                    WNDPROC proc, const PropNames& names = kControlProps) {
     WindowRecord* r = Table().At(index);
-    if (!r || !control || CarriesSkinProcedure(control)) return 0;
+    if (!r || !control || CarriesSkinProcedure(control) || IsKeptNative(control)) return 0;
     entry.window = control;
     const int position = (r->*list).Add(std::move(entry));
     (r->*list).At(position)->previousProc = InstallSubclass(control, proc, index, position, names);
@@ -172,6 +188,10 @@ public:
     int height() const { return height_; }
     // The GDI+ surface on the canvas (anti-aliasing off until a painter asks).
     gfx::GfxGraphics& graphics();
+
+    // The mean colour of the canvas inside area (control coordinates, clipped
+    // to the canvas), with everything drawn so far; black when empty.
+    COLORREF MeanColour(const RECT& area);
 
     // Copies the canvas to target at (0, 0); keyed skips pixels of kKeyColour.
     void CopyTo(HDC target, bool keyed = false);

@@ -34,6 +34,13 @@ inline constexpr char kOverlayTarget[] = "Mngd_zct";
 inline constexpr char kGroupContainer[] = "Mb_zpf";
 inline constexpr char kIsContainer[] = "Wxk_Zpf";
 inline constexpr char kContainerDc[] = "Wxk_Cj";
+// Set by a program: the control (and whatever lies on it) stays native.
+inline constexpr char kKeepNative[] = "Kj_Ys";
+// Set with the text colour: "Kj_Ztys" then holds the program's colour even
+// when that colour is black (0), which an unset property also reads as.
+inline constexpr char kTextColourSet[] = "Kj_Ztsd";
+// Keyboard cues hidden, as the last WM_UPDATEUISTATE to the control said.
+inline constexpr char kCuesHidden[] = "Kj_Yctx";
 }  // namespace prop
 
 // Window properties with integer values. Under Wine every GetPropA is a round
@@ -155,6 +162,7 @@ enum class ListKind {
     kHeaders,
     kToolbars,
     kGroupBoxes,
+    kStatics,
 };
 
 struct Fade {
@@ -194,6 +202,7 @@ struct WindowRecord {
     // The user may resize it (WS_THICKFRAME, or size limits of the program's own
     // that leave room to resize).
     bool sizable = false;
+    LONG styleBefore = 0, exStyleBefore = 0;  // as the program made it, put back when the skin stops
     MenuRow menuRow;
     int captionHeight = 25;
     bool helpButton = false, menuButton = false, minimizeButton = false, maximizeButton = false;
@@ -230,6 +239,7 @@ struct WindowRecord {
     ControlList<HeaderRecord> headers;
     ControlList<ToolbarRecord> toolbars;
     ControlList<GroupBoxRecord> groupBoxes;
+    ControlList<StaticRecord> statics;
     bool frameDirty = true;
     bool rendering = false;  // a full render is under way (it reshapes the window)
     // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the picture is laid out the
@@ -284,6 +294,7 @@ struct WindowRecord {
         f(headers, ListKind::kHeaders);
         f(toolbars, ListKind::kToolbars);
         f(groupBoxes, ListKind::kGroupBoxes);
+        f(statics, ListKind::kStatics);
     }
 
     // Number of caption buttons including the blank first entry.

@@ -214,10 +214,10 @@ TEST_F(ButtonTest, WhatReachesTheNativeButton) {
     HWND w = CreateTopLevel(WS_POPUP | WS_CLIPCHILDREN);
     HWND push = CreateChild(w, "BUTTON", "OK", BS_PUSHBUTTON, 20, 40, 90, 30);
     HWND check = CreateChild(w, "BUTTON", "Check", BS_AUTOCHECKBOX, 20, 85, 120, 20);
-    testing_support::MessageRecorder recorder;
-    recorder.Watch(push);
-    recorder.Watch(check);
     SkinAndShow(w);
+    testing_support::MessageRecorder recorder;
+    recorder.WatchBelowSkin(push);
+    recorder.WatchBelowSkin(check);
     HDC memory = CreateCompatibleDC(nullptr);
     const WPARAM dc = reinterpret_cast<WPARAM>(memory);
     const LPARAM inside = MAKELPARAM(5, 5);

@@ -249,9 +249,11 @@ TEST_F(ContainerProcTest, EraseIsAnsweredShowingRendersHidingPassesOn) {
     EXPECT_SEQUENCE(recorder_, box_, {{WM_SHOWWINDOW, kAnyParams}});
     recorder_.Clear();
     SendMessageA(box_, WM_SHOWWINDOW, 1, 0);
-    // Rendering reads the caption through the procedure.
+    // Rendering asks whether mnemonics are underlined and reads the caption
+    // through the procedure.
     EXPECT_SEQUENCE(recorder_, box_,
                     {{WM_SHOWWINDOW, kAnyParams},
+                     {WM_QUERYUISTATE, kOptional | kAnyParams},
                      {WM_GETTEXTLENGTH, kOptional | kAnyParams},
                      {WM_GETTEXT, kOptional | kAnyParams}});
 }

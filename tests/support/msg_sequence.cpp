@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "skin/core/message_names.h"
+#include "skin/window/window_table.h"
 
 namespace testing_support {
 namespace {
@@ -62,17 +63,33 @@ bool IsBackgroundNoise(UINT message) {
 MessageRecorder::MessageRecorder() { g_active = this; }
 
 MessageRecorder::~MessageRecorder() {
-    for (const Watched& w : watched_)
-        if (IsWindow(w.window) &&
-            GetWindowLongPtrA(w.window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Proc))
+    for (const Watched& w : watched_) {
+        if (!IsWindow(w.window)) continue;
+        if (w.belowSkin) {
+            if (skin::GetIntProp(w.window, w.belowSkin) == reinterpret_cast<std::intptr_t>(Proc))
+                skin::SetIntProp(w.window, w.belowSkin,
+                                 reinterpret_cast<std::intptr_t>(w.previous));
+        } else if (GetWindowLongPtrA(w.window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(Proc)) {
             SetWindowLongPtrA(w.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(w.previous));
+        }
+    }
     if (g_active == this) g_active = nullptr;
+}
+
+void MessageRecorder::WatchBelowSkin(HWND window, bool keepNoise) {
+    for (const char* name : {skin::prop::kPrevProc, skin::prop::kToolbarPrevProc}) {
+        const std::intptr_t below = skin::GetIntProp(window, name);
+        if (!below) continue;
+        skin::SetIntProp(window, name, reinterpret_cast<std::intptr_t>(Proc));
+        watched_.push_back({window, reinterpret_cast<WNDPROC>(below), keepNoise, name});
+        return;
+    }
 }
 
 void MessageRecorder::Watch(HWND window, bool keepNoise) {
     WNDPROC previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
-    watched_.push_back({window, previous, keepNoise});
+    watched_.push_back({window, previous, keepNoise, nullptr});
 }
 
 LRESULT CALLBACK MessageRecorder::Proc(HWND window, UINT message, WPARAM wp, LPARAM lp) {

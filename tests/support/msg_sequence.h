@@ -49,6 +49,10 @@ public:
     // Install before the skin subclasses it to see what reaches the previous
     // procedure. With keepNoise, background messages are recorded too.
     void Watch(HWND window, bool keepNoise = false);
+    // On a window the skin has already subclassed: the recorder goes in below the
+    // skin, in place of the procedure the skin replaced, and sees what reaches it
+    // (a program's own subclass would be left alone by some skinners).
+    void WatchBelowSkin(HWND window, bool keepNoise = false);
     void Clear() { log_.clear(); }
     const std::vector<RecordedMsg>& log() const { return log_; }
     // The recorded messages of one window.
@@ -64,6 +68,7 @@ private:
         HWND window;
         WNDPROC previous;
         bool keepNoise;
+        const char* belowSkin;  // the skin's property the recorder sits in, or null
     };
     std::vector<Watched> watched_;
     std::vector<RecordedMsg> log_;
