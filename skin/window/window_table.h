@@ -45,7 +45,8 @@ inline constexpr char kCuesHidden[] = "Kj_Yctx";
 
 // Window properties with integer values. Under Wine every GetPropA is a round
 // trip to the server, and a control's message reads its own bookkeeping (list
-// position, window index, previous procedure) several times; those names are
+// position, window index, previous procedure, keyboard cues, the container
+// above, an overlay's control) several times, paints included; those names are
 // the skin's alone, so their reads come from a copy kept in the process, which
 // every write through these functions updates. The properties themselves are
 // always written too. Other names (set by the application) are read as they are.
