@@ -213,7 +213,9 @@ LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, HeaderRecord& h, int posi
     const bool repaint = moved || item != h.hotItem || !h.hovered;
     h.hovered = 1;
     h.hotItem = item;
-    if (repaint) PaintHeader(m.window);
+    // Invalidated rather than painted: the header's own hot tracking asks for a
+    // paint too, and the two become one.
+    if (repaint) InvalidateRect(m.window, nullptr, FALSE);
     return CallPrevious(m);
 }
 
@@ -233,7 +235,7 @@ LRESULT OnCaptureChanged(const Msg& m, HeaderRecord& h) {
 LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, HeaderRecord& h) {
     owner.hover.Left();
     h.hovered = 0;
-    PaintHeader(m.window);
+    InvalidateRect(m.window, nullptr, FALSE);
     return CallPrevious(m);
 }
 
