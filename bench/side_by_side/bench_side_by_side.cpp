@@ -22,8 +22,8 @@
 #include "bench/common/call_profile.h"
 #include "bench/common/timing.h"
 #include "gallery/gallery.h"
-#include "skin/core/skin_init.h"
-#include "skin/core/skin_state.h"
+#include "skin/frame/skin_init.h"
+#include "skin/base/skin_state.h"
 
 namespace {
 

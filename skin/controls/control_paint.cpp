@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "resources/skin_images.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/gdi_guards.h"
+#include "skin/base/shapes.h"
+#include "skin/base/gdi_guards.h"
 
 namespace skin {
 namespace {

@@ -14,10 +14,10 @@
 
 #include "gfx/gfx.h"
 #include "resources/embedded.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/frame_background.h"
-#include "skin/window/background.h"
-#include "skin/window/frame_layout.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/base/frame_background.h"
+#include "skin/base/background.h"
+#include "skin/frame/frame_layout.h"
 #include "tests/skin/frame_fixture.h"
 #include "tests/support/win_test.h"
 

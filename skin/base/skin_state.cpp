@@ -1,7 +1,7 @@
-#include "skin/core/skin_state.h"
+#include "skin/base/skin_state.h"
 
-#include "skin/core/frame_background.h"
-#include "skin/window/window_table.h"
+#include "skin/base/frame_background.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 

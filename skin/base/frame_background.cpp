@@ -1,12 +1,12 @@
-#include "skin/core/frame_background.h"
+#include "skin/base/frame_background.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "gfx/gfx.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/skin_state.h"
+#include "skin/base/shapes.h"
+#include "skin/base/skin_state.h"
 
 namespace skin {
 namespace {

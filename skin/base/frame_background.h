@@ -14,7 +14,7 @@
 #include <span>
 
 #include "gfx/gfx_image.h"
-#include "skin/core/gdi_guards.h"
+#include "skin/base/gdi_guards.h"
 
 namespace skin {
 

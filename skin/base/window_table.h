@@ -11,9 +11,9 @@
 
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_tooltip.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/core/frame_background.h"
-#include "skin/window/control_records.h"
+#include "skin/base/frame_background.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/control_records.h"
 
 namespace skin {
 
@@ -187,8 +187,8 @@ struct MenuRow {
     HMENU menu = nullptr;
     int top = 0, height = 0;  // the band in window coordinates; height 0 = no row
     std::vector<MenuBarItem> items;
-    int hot = -1;   // item under the pointer
-    int open = -1;  // item whose drop-down is showing
+    int hot = -1;       // item under the pointer
+    int open = -1;      // item whose drop-down is showing
     bool cues = false;  // mnemonics underlined (the keyboard opened the menu)
 };
 
@@ -203,7 +203,8 @@ struct WindowRecord {
     // The user may resize it (WS_THICKFRAME, or size limits of the program's own
     // that leave room to resize).
     bool sizable = false;
-    LONG styleBefore = 0, exStyleBefore = 0;  // as the program made it, put back when the skin stops
+    LONG styleBefore = 0,
+         exStyleBefore = 0;  // as the program made it, put back when the skin stops
     MenuRow menuRow;
     int captionHeight = 25;
     bool helpButton = false, menuButton = false, minimizeButton = false, maximizeButton = false;
