@@ -24,8 +24,9 @@ HFONT UiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
            DWORD exStyle = 0) {
-    HWND c = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y,
-                             w, h, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const DWORD tabStop = TabStopFor(cls);
+    HWND c = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | tabStop | style, x, y, w,
+                             h, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (c) SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
     return c;
 }
@@ -80,8 +81,8 @@ void AddGroupBoxes(Layout& layout) {
 }
 
 void AddTabControls(Layout& layout) {
-    HWND tab =
-        layout.Add("选项卡", WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 230, 100, WS_EX_CONTROLPARENT);
+    HWND tab = layout.Add("选项卡", WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, 230, 100,
+                          WS_EX_CONTROLPARENT);
     if (tab) {
         SetPropA(tab, skin::prop::kTextColour, reinterpret_cast<HANDLE>(kCaptionColour));
         AddTab(tab, 0, "按钮");
@@ -211,7 +212,8 @@ void AddComposed(Layout& layout) {
         if (SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need)))
             SetWindowPos(calendar, nullptr, 0, 0, need.right, need.bottom,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        // Its plain areas in the key colour of the composition show the skin.
+        // A light face like the other controls'; the skin shows through wherever
+        // the calendar paints its background.
         SendMessageA(calendar, MCM_SETCOLOR, MCSC_BACKGROUND, GetSysColor(COLOR_BTNFACE));
         SendMessageA(calendar, MCM_SETCOLOR, MCSC_MONTHBK, GetSysColor(COLOR_BTNFACE));
     }
@@ -272,6 +274,7 @@ void WriteLayout(HWND window) {
     }
     out += DialogPagesLayout();
     out += ReportRangeControls();
+    out += ReportTextControls() + ReportTabStops(window) + ReportButtons(window);
     HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;

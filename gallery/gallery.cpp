@@ -174,8 +174,9 @@ HWND Layout::Add(const char* label, const char* className, const char* text, DWO
         0, WC_STATICA, label, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, x_,
         y_, width, kLabelHeight, window_, nullptr, instance_, nullptr);
     SendMessageA(caption, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
+    const DWORD tabStop = TabStopFor(className);
     HWND control =
-        CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x_,
+        CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | tabStop | style, x_,
                         y_ + kLabelHeight, width, height, window_, nullptr, instance_, nullptr);
     if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont()), FALSE);
     y_ += kLabelHeight + height + kGap;

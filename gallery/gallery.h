@@ -65,4 +65,16 @@ HWND CreateGallery(HINSTANCE instance, bool skinned = true);
 // On a window shown on a tab control: the 1-based page it belongs to.
 inline constexpr char kPageProp[] = "Gallery_Page";
 
+// Tab (Shift+Tab) in window: the focus moves to the next (previous) control
+// with WS_TABSTOP and focus cues show. True when the message was handled.
+bool HandleTabKey(HWND window, const MSG& msg);
+// WS_TABSTOP for a control of this class that takes input; 0 for one that
+// only shows (progress and status bars), which Tab passes by.
+DWORD TabStopFor(const char* className);
+// The controls Tab visits, in that order from the first: "tabstop: CLASS l t r b"
+// lines in window's client coordinates (for the end-to-end tests).
+std::string ReportTabStops(HWND window);
+// Every shown push button, check box and radio button: "button: KIND l t r b".
+std::string ReportButtons(HWND window);
+
 }  // namespace gallery

@@ -38,7 +38,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // Tab, the arrow keys, Esc and the mnemonics move through the controls.
+        // Tab shows the focus cues as it moves; the arrow keys, Esc and the
+        // mnemonics move through the controls as in a dialog.
+        if (gallery::HandleTabKey(window, msg)) continue;
         if (IsDialogMessageA(window, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

@@ -36,7 +36,7 @@ void CALLBACK StepProgress(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 HWND Trackbar(Layout& layout, const char* label, DWORD style, int w, int h, int pos) {
-    HWND t = layout.Add(label, TRACKBAR_CLASSA, "", style, w, h);
+    HWND t = layout.Add(label, TRACKBAR_CLASSA, "", style | WS_TABSTOP, w, h);
     SendMessageA(t, TBM_SETRANGE, FALSE, MAKELPARAM(0, 100));
     SendMessageA(t, TBM_SETTICFREQ, 10, 0);
     SendMessageA(t, TBM_SETPOS, TRUE, pos);
@@ -53,7 +53,7 @@ HWND Progress(Layout& layout, const char* label, DWORD style, int w, int h, int 
 
 // An edit holding a number and an up-down set against its right edge.
 HWND UpDown(Layout& layout, const char* label, DWORD style, int value, HWND* buddy) {
-    *buddy = layout.Add(label, "EDIT", "", ES_NUMBER | WS_BORDER, 90, 22);
+    *buddy = layout.Add(label, "EDIT", "", ES_NUMBER | WS_BORDER | WS_TABSTOP, 90, 22);
     HWND u = CreateWindowExA(0, UPDOWN_CLASSA, "",
                              WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT |
                                  UDS_ARROWKEYS | UDS_NOTHOUSANDS | style,
@@ -165,7 +165,8 @@ void AddRangeControls(Layout& layout) {
     AddHeaderItem(c.header, 1, "居中", 66, HDF_CENTER, 1);
     AddHeaderItem(c.header, 2, "右对齐", 64, HDF_RIGHT, -1);
 
-    c.listView = layout.Add("列表 (报表)", WC_LISTVIEWA, "", LVS_REPORT | WS_BORDER, 200, 70);
+    c.listView =
+        layout.Add("列表 (报表)", WC_LISTVIEWA, "", LVS_REPORT | WS_BORDER | WS_TABSTOP, 200, 70);
     AddListColumns(c.listView);
 
     layout.NextColumn();

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 
 #include "gallery/gallery.h"
@@ -107,6 +108,57 @@ std::string Line(const char* name, const std::string& value) {
 
 std::string Number(LRESULT value) { return std::to_string(static_cast<long long>(value)); }
 
+std::string Numbers(std::initializer_list<long> values) {
+    std::string out;
+    for (long v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
+    return out;
+}
+
+// A rectangle in a control's client coordinates, in the gallery's.
+std::string Place(HWND control, RECT r) {
+    MapWindowPoints(control, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return Numbers({r.left, r.top, r.right, r.bottom});
+}
+
+// A native scroll bar of a control, where its overlay lies.
+std::string BarPlace(HWND control, LONG object) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    GetScrollBarInfo(control, object, &info);
+    RECT r = info.rcScrollBar;
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return Numbers({r.left, r.top, r.right, r.bottom});
+}
+
+// Where the end-to-end tests act on the text controls: their scroll bars, the
+// list box's first item, the tree's last group, the list view's first column.
+std::string TextPlaces(const TextControls& c) {
+    std::string out;
+    out += Line("text.multiline.vbar", BarPlace(c.multiLine, OBJID_VSCROLL));
+    out += Line("text.list.vbar", BarPlace(c.list, OBJID_VSCROLL));
+    out += Line("text.tree.vbar", BarPlace(c.tree, OBJID_VSCROLL));
+    out += Line("text.listview.hbar", BarPlace(c.listView, OBJID_HSCROLL));
+    RECT item{};
+    SendMessageA(c.list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    out += Line("text.list.item", Place(c.list, item));
+    // The last group: the tree shows it, expanded, at its bottom.
+    HTREEITEM last =
+        reinterpret_cast<HTREEITEM>(SendMessageA(c.tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    while (HTREEITEM next = reinterpret_cast<HTREEITEM>(
+               SendMessageA(c.tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(last))))
+        last = next;
+    RECT node{};  // TVM_GETITEMRECT takes the item in the rectangle it fills
+    std::memcpy(&node, &last, sizeof last);
+    SendMessageA(c.tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&node));
+    out += Line("text.tree.lastnode", Place(c.tree, node));
+    HWND header = reinterpret_cast<HWND>(SendMessageA(c.listView, LVM_GETHEADER, 0, 0));
+    RECT column{};
+    SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&column));
+    MapWindowPoints(header, c.listView, reinterpret_cast<POINT*>(&column), 2);
+    out += Line("text.listview.column0", Place(c.listView, column));
+    return out;
+}
+
 }  // namespace
 
 void AddTextControls(Layout& layout) {
@@ -115,39 +167,44 @@ void AddTextControls(Layout& layout) {
     const DWORD edge = WS_EX_CLIENTEDGE;
     c.single = layout.Add("单行编辑框", "Edit", "可以在这里输入", ES_AUTOHSCROLL | WS_TABSTOP,
                           kWidth, 22, edge);
-    c.password =
-        layout.Add("密码框", "Edit", "secret", ES_PASSWORD | ES_AUTOHSCROLL, kWidth, 22, edge);
-    c.readOnly = layout.Add("只读编辑框", "Edit", "只读的文字", ES_READONLY, kWidth, 22, edge);
+    c.password = layout.Add("密码框", "Edit", "secret", ES_PASSWORD | ES_AUTOHSCROLL | WS_TABSTOP,
+                            kWidth, 22, edge);
+    c.readOnly =
+        layout.Add("只读编辑框", "Edit", "只读的文字", ES_READONLY | WS_TABSTOP, kWidth, 22, edge);
     c.disabled = layout.Add("禁用的编辑框", "Edit", "禁用", WS_DISABLED, kWidth, 22, edge);
-    c.multiLine = layout.Add(
-        "多行编辑框", "Edit", MultiLineText().c_str(),
-        ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL,
-        kWidth, 110, edge);
-    c.simple = layout.Add("简单组合框", "ComboBox", "", CBS_SIMPLE, kWidth, 90);
+    c.multiLine = layout.Add("多行编辑框", "Edit", MultiLineText().c_str(),
+                             ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN |
+                                 WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+                             kWidth, 110, edge);
+    c.simple = layout.Add("简单组合框", "ComboBox", "", CBS_SIMPLE | WS_TABSTOP, kWidth, 90);
     FillCombo(c.simple, 1);
-    c.dropDown = layout.Add("下拉组合框", "ComboBox", "", CBS_DROPDOWN | WS_VSCROLL, kWidth, 24);
+    c.dropDown = layout.Add("下拉组合框", "ComboBox", "", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP,
+                            kWidth, 24);
     GiveListRoom(c.dropDown, kWidth);
     FillCombo(c.dropDown, 2);
-    c.dropList =
-        layout.Add("下拉列表组合框", "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL, kWidth, 24);
+    c.dropList = layout.Add("下拉列表组合框", "ComboBox", "",
+                            CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kWidth, 24);
     GiveListRoom(c.dropList, kWidth);
     FillCombo(c.dropList, 0);
-    c.list = layout.Add("列表框", "ListBox", "", LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
-                        kWidth, 100, edge);
+    c.list =
+        layout.Add("列表框", "ListBox", "",
+                   LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | WS_TABSTOP, kWidth, 100, edge);
     for (int i = 1; i <= 20; ++i)
         SendMessageA(c.list, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(("列表项 " + std::to_string(i)).c_str()));
     layout.NextColumn();
-    c.listView =
-        layout.Add("列表视图", WC_LISTVIEWA, "", LVS_REPORT | LVS_SHOWSELALWAYS, 230, 150, edge);
+    c.listView = layout.Add("列表视图", WC_LISTVIEWA, "",
+                            LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP, 230, 150, edge);
     FillListView(c.listView);
-    c.tree = layout.Add("树视图", WC_TREEVIEWA, "",
-                        TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS, 230,
-                        150, edge);
+    c.tree =
+        layout.Add("树视图", WC_TREEVIEWA, "",
+                   TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
+                   230, 150, edge);
     FillTree(c.tree);
-    c.ip = layout.Add("IP 地址", WC_IPADDRESSA, "", 0, 180, 22, edge);
+    c.ip = layout.Add("IP 地址", WC_IPADDRESSA, "", WS_TABSTOP, 180, 22, edge);
     SendMessageA(c.ip, IPM_SETADDRESS, 0, MAKEIPADDRESS(192, 168, 1, 20));
-    c.date = layout.Add("日期时间", DATETIMEPICK_CLASSA, "", DTS_SHORTDATEFORMAT, 180, 22, edge);
+    c.date = layout.Add("日期时间", DATETIMEPICK_CLASSA, "", DTS_SHORTDATEFORMAT | WS_TABSTOP, 180,
+                        22, edge);
 }
 
 std::string ReportTextControls() {
@@ -162,6 +219,8 @@ std::string ReportTextControls() {
     out += Line("combo.dropdown.text", Text(c.dropDown));
     out += Line("list.topindex", Number(SendMessageA(c.list, LB_GETTOPINDEX, 0, 0)));
     out += Line("listview.topindex", Number(SendMessageA(c.listView, LVM_GETTOPINDEX, 0, 0)));
+    out += Line("tree.visible", Number(SendMessageA(c.tree, TVM_GETVISIBLECOUNT, 0, 0)));
+    out += TextPlaces(c);
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include "skin/controls/control_paint.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
@@ -76,13 +77,24 @@ void DrawDropButton(gfx::GfxGraphics& g, float W, float H, bool listStyle, bool 
               static_cast<int>(by + (bh - a.cy) / 2));
 }
 
-void DrawFaceText(gfx::GfxGraphics& g, HWND combo, float W, float H) {
+// A focused drop-down list shows its choice selected, as Windows does: the
+// text white on an accent band (not while the list is open over it).
+bool ShowsSelectedText(HWND combo, bool focused) {
+    return focused && IsDropDownList(combo) && !SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0);
+}
+
+void DrawFaceText(gfx::GfxGraphics& g, HWND combo, float W, float H, bool selected) {
     const std::string text = WindowText(combo);
     if (text.empty()) return;
     gfx::GfxFont font;
     if (!font.Create("宋体", 12, 0, gp::UnitPixel)) return;
+    COLORREF colour = static_cast<COLORREF>(GetIntProp(combo, prop::kTextColour));
+    if (selected) {
+        FillSolid(g, RectPath(3, 3, W - 17 - 8, H - 6), Argb(190, State().accentColour));
+        colour = kWhite;
+    }
     gfx::GfxSolidBrush brush;
-    brush.Create(Argb(255, static_cast<COLORREF>(GetIntProp(combo, prop::kTextColour))));
+    brush.Create(Argb(255, colour));
     g.DrawString(text, font, brush, gp::RectF(2, (H - 12) / 2, W - 17, H - 4), nullptr);
 }
 
@@ -96,7 +108,10 @@ LRESULT OnMove(const Msg& m) {
 LRESULT OnFocus(const Msg& m, ComboRecord& c, int focused) {
     c.focused = focused;
     if (focused) PaintCombo(m.window, false, true);
-    return CallPrevious(m);
+    const LRESULT result = CallPrevious(m);
+    // Losing the focus takes the focus look away.
+    if (!focused && IsWindow(m.window)) PaintCombo(m.window, false);
+    return result;
 }
 
 LRESULT OnSetText(const Msg& m) {
@@ -127,11 +142,7 @@ LRESULT OnNcPaint(const Msg& m) {
 
 // The combo box draws a new choice straight onto the screen: the face goes
 // back over it.
-LRESULT RepaintAfter(const Msg& m) {
-    const LRESULT result = CallPrevious(m);
-    if (IsWindow(m.window)) PaintCombo(m.window, false);
-    return result;
-}
+void RepaintFace(HWND combo) { PaintCombo(combo, false); }
 
 LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, int position) {
     TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, m.window, 0};
@@ -162,7 +173,8 @@ LRESULT Dispatch(const Msg& m) {
         case WM_CHAR:
         case WM_MOUSEWHEEL:
         case CB_SETCURSEL:
-        case WM_COMMAND: return RepaintAfter(m);
+        case WM_COMMAND:
+        case WM_UPDATEUISTATE: return PassThenRepaint(m, RepaintFace);
         case WM_MOUSEMOVE: return OnMouseMove(m, *found.owner, found.position);
         case WM_MOUSELEAVE: return OnMouseLeave(m, *found.owner);
         default: return CallPrevious(m);
@@ -188,7 +200,9 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
 void PaintCombo(HWND combo, bool hovered, std::optional<bool> focused) {
     const Bound<ComboRecord> found = FindRecord(combo, &WindowRecord::combos);
     if (!found) return;
-    const bool isFocused = focused.value_or(found->focused != 0);
+    // The focus may be in the combo box's edit field rather than on it.
+    const bool isFocused =
+        focused.value_or((found->focused != 0 || FocusShown(combo, true)) && FocusCuesShown(combo));
     const RECT box = WindowBox(combo);
     ControlCanvas canvas(combo, box);
     if (!canvas) return;
@@ -198,9 +212,10 @@ void PaintCombo(HWND combo, bool hovered, std::optional<bool> focused) {
     g.Clear(Argb(255, kWhite));
     CutOutChildren(g, combo);
     OutlineRect(g, 0, 0, W - 1, H - 1, hovered || isFocused ? Argb(200, accent) : Argb(80, kBlack));
+    if (isFocused) DrawFocusRing(g, 0, 0, W - 1, H - 1);
     if (HasDropButton(combo)) DrawDropButton(g, W, H, IsDropDownList(combo), hovered, accent);
     // Only a drop-down list has no edit field of its own to show the text.
-    if (IsDropDownList(combo)) DrawFaceText(g, combo, W, H);
+    if (IsDropDownList(combo)) DrawFaceText(g, combo, W, H, ShowsSelectedText(combo, isFocused));
     // Only child cut-outs hold the key colour; without children a plain copy.
     canvas.CopyToScreen(Surface::kWindow,
                         FindWindowExA(combo, nullptr, nullptr, nullptr) != nullptr);

@@ -16,6 +16,7 @@
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
 #include "skin/window/background.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/text_look.h"
 #include "skin/window/window_table.h"
@@ -229,6 +230,17 @@ std::string TabText(HWND tab, int i) {
     return item.pszText ? std::string(item.pszText) : std::string();
 }
 
+// A focused tab control rings its selected tab.
+void DrawTabFocus(gfx::GfxGraphics& g, HWND tab, Side side, int selected) {
+    RECT item{};
+    if (selected < 0 || !FocusShown(tab) ||
+        !SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(selected),
+                      reinterpret_cast<LPARAM>(&item)))
+        return;
+    const gp::RectF r = TabRect(item, side, true);
+    DrawFocusRing(g, r.X + 2, r.Y + 2, r.Width - 5, r.Height - 5, 3);
+}
+
 void DrawTabControl(ControlCanvas& canvas, HWND tab, const GroupBoxRecord& entry) {
     gfx::GfxGraphics& g = canvas.graphics();
     g.SetSmoothingMode(gp::SmoothingModeAntiAlias);
@@ -266,6 +278,7 @@ void DrawTabControl(ControlCanvas& canvas, HWND tab, const GroupBoxRecord& entry
             text.Create(Argb(255, chosen.value_or(ReadableOn(canvas.MeanColour(ToRect(r))))));
             g.DrawString(TabText(tab, i), font, text, r, &format);
         }
+    DrawTabFocus(g, tab, side, selected);
 }
 
 void ExcludeChildren(HDC target, HWND container) {
@@ -384,6 +397,10 @@ LRESULT OnNotify(const Msg& m) {
     return CallPrevious(m);
 }
 
+// A tab control that takes or loses the focus, or whose focus cues come or go,
+// draws its tabs again.
+bool RepaintTabs(HWND container) { return IsTabControl(container) && RenderContainer(container); }
+
 LRESULT Dispatch(const Msg& m) {
     const Bound<GroupBoxRecord> found = Found(m.window);
     // Properties that lead nowhere: the container's own procedure only.
@@ -401,6 +418,8 @@ LRESULT Dispatch(const Msg& m) {
         case WM_ENABLE: return OnEnable(m);
         case WM_DRAWITEM: return OnDrawItem(m, found.index);
         case WM_NOTIFY: return OnNotify(m);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: return PassThenRepaint(m, RepaintTabs);
         default: return CallPrevious(m);
     }
 }

@@ -7,6 +7,7 @@
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
@@ -50,36 +51,21 @@ LRESULT OnKillFocus(const Msg& m, EditRecord& e) {
     return CallPrevious(m);
 }
 
-// The overlays show the bar as the edit left it: after the edit has acted.
+// After the edit's own painting: an edit with its border inside its client
+// area draws that border here, and the ring goes over it.
 LRESULT OnPaint(const Msg& m) {
-    PaintEditFrame(m.window);
-    return CallPrevious(m);
+    const LRESULT result = CallPrevious(m);
+    if (IsWindow(m.window)) PaintEditFrame(m.window);
+    return result;
 }
 
 // The update region in wParam belongs to the system (or is 1, the whole
 // frame): it is handed on untouched, and the ring goes over what the default
-// painting drew.
+// painting drew. (The bars' overlays follow after every message.)
 LRESULT OnNcPaint(const Msg& m) {
     CallPrevious(m);
     PaintEditFrame(m.window);
-    RepaintOverlays(m.window);
     return 0;
-}
-
-// Tracks the mouse leaving the bars so that a highlighted part goes plain.
-LRESULT OnNcMouseMove(const Msg& m) {
-    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE | TME_NONCLIENT, m.window, 0};
-    TrackMouseEvent(&tme);
-    if (HasStyle(m.window, WS_VSCROLL))
-        PaintVerticalOverlay(m.window, HitTestVertical(m.window, m.lp));
-    if (HasStyle(m.window, WS_HSCROLL))
-        PaintHorizontalOverlay(m.window, HitTestHorizontal(m.window, m.lp));
-    return CallPrevious(m);
-}
-
-LRESULT OnNcLButtonDown(const Msg& m) {
-    RepaintOverlays(m.window);
-    return RepaintOverlaysAfter(m);  // the bar's own tracking loop has ended here
 }
 
 LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, EditRecord& e, int position) {
@@ -89,11 +75,8 @@ LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, EditRecord& e, int positi
         e.hovered = 1;
         PaintEditFrame(m.window, std::nullopt, true);
     }
-    if (e.buttonHeld) {
-        if (!HasStyle(m.window, WS_VSCROLL) && !HasStyle(m.window, WS_HSCROLL))
-            InvalidateRect(m.window, nullptr, TRUE);
-        RepaintOverlays(m.window);
-    }
+    if (e.buttonHeld && !HasStyle(m.window, WS_VSCROLL) && !HasStyle(m.window, WS_HSCROLL))
+        InvalidateRect(m.window, nullptr, TRUE);
     return CallPrevious(m);
 }
 
@@ -108,6 +91,14 @@ LRESULT OnCaptureChanged(const Msg& m, EditRecord& e) {
     return CallPrevious(m);
 }
 
+// Focus cues shown or hidden (the keyboard came into use): the ring follows.
+LRESULT OnUiState(const Msg& m, const EditRecord& e) {
+    const bool focused = e.focused != 0;
+    const LRESULT result = CallPrevious(m);
+    if (focused && IsWindow(m.window)) PaintEditFrame(m.window);
+    return result;
+}
+
 LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, EditRecord& e) {
     owner.hover.Left();
     e.hovered = 0;
@@ -115,7 +106,7 @@ LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, EditRecord& e) {
     return CallPrevious(m);
 }
 
-LRESULT Dispatch(const Msg& m) {
+LRESULT Handle(const Msg& m) {
     const Bound<EditRecord> found = FindRecord(m.window, &WindowRecord::edits);
     if (!found) return CallPrevious(m);
     EditRecord& e = *found;
@@ -127,24 +118,36 @@ LRESULT Dispatch(const Msg& m) {
         case WM_WINDOWPOSCHANGED: return RepositionOverlaysAfter(m);
         case WM_SETFOCUS: return OnSetFocus(m, e);
         case WM_KILLFOCUS: return OnKillFocus(m, e);
-        case WM_SETTEXT: return RepaintOverlaysAfter(m);
         case WM_PAINT: return OnPaint(m);
         case WM_NCPAINT: return OnNcPaint(m);
-        case WM_NCMOUSEMOVE: return OnNcMouseMove(m);
-        case WM_NCLBUTTONDOWN: return OnNcLButtonDown(m);
-        case WM_KEYDOWN: return RepaintOverlaysAfter(m);
+        case WM_NCMOUSEMOVE: return OnBarMouseMove(m);
+        case WM_NCLBUTTONDOWN: return OnBarButtonDown(m);
         case WM_HSCROLL:
-        case WM_VSCROLL: return RepaintOverlaysAfter(m);
+        case WM_VSCROLL: return OnBarScroll(m);
         case WM_MOUSEMOVE: return OnMouseMove(m, owner, e, found.position);
         case WM_LBUTTONDOWN: return OnButton(m, e, 1);
         case WM_LBUTTONUP: return OnButton(m, e, 0);
         case WM_CAPTURECHANGED: return OnCaptureChanged(m, e);
-        case WM_MOUSEWHEEL: return RepaintOverlaysAfter(m);
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, e);
+        case WM_UPDATEUISTATE: return OnUiState(m, e);
         case WM_NCMOUSELEAVE: return OnOverlayMouseLeave(m);
         case WM_DESTROY: return OnOverlayOwnerDestroy(m);
         default: return CallPrevious(m);
     }
+}
+
+// Whatever the edit did (typing, keys, the wheel, a program's message), its
+// overlays follow its bars afterwards.
+LRESULT Dispatch(const Msg& m) { return FollowBarsAfter(m, Handle(m)); }
+
+// An edit made with WS_BORDER and no client edge has no frame outside its
+// client area: it draws a one-pixel border inside it and keeps its text two
+// pixels in. The ring then lies on that border.
+bool HasInnerBorder(HWND edit, const RECT& box, const RECT& client) {
+    if (!EqualRect(&box, &client)) return false;
+    RECT format{};
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    return format.top >= 2;
 }
 
 }  // namespace
@@ -167,10 +170,11 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> hovered) {
     const Bound<EditRecord> found = FindRecord(edit, &WindowRecord::edits);
     if (!found) return;
-    const bool isFocused = focused.value_or(found->focused != 0);
+    const bool isFocused = focused.value_or(found->focused != 0 && FocusCuesShown(edit));
     const bool isHovered = hovered.value_or(found->hovered != 0);
     const RECT box = WindowBox(edit);
-    const RECT client = ClientInWindow(edit);
+    RECT client = ClientInWindow(edit);
+    if (HasInnerBorder(edit, box, client)) InflateRect(&client, -1, -1);
     ControlCanvas canvas(edit, box);
     if (!canvas) return;
     gfx::GfxGraphics& g = canvas.graphics();

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/skinner_kit.h"
 
@@ -67,13 +69,49 @@ void DrawImage(gfx::GfxGraphics& g, HIMAGELIST images, int image, float x, float
     if (bitmap.CreateFromHICON(icon.get())) g.DrawImage(bitmap, x, y);
 }
 
-struct HeaderFont {
-    gfx::GfxFont font;
-    bool ok = false;
+// The header's text font as a GDI font: its own, or one made from the record.
+// GDI draws the texts: DrawText trims them with an ellipsis (GDI+ under Wine
+// does not) and costs a fraction of a GDI+ string.
+class HeaderFont {
+public:
+    HeaderFont(HWND header, const HeaderRecord& rec) {
+        font_ = reinterpret_cast<HFONT>(SendMessageA(header, WM_GETFONT, 0, 0));
+        if (font_) return;
+        LOGFONTA lf{};
+        lf.lfHeight = -(rec.fontSize > 0 ? rec.fontSize : 12);
+        lf.lfWeight = (rec.fontStyle & Gdiplus::FontStyleBold) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = (rec.fontStyle & Gdiplus::FontStyleItalic) ? TRUE : FALSE;
+        lf.lfUnderline = (rec.fontStyle & Gdiplus::FontStyleUnderline) ? TRUE : FALSE;
+        lf.lfStrikeOut = (rec.fontStyle & Gdiplus::FontStyleStrikeout) ? TRUE : FALSE;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(lf.lfFaceName, rec.fontName.empty() ? "宋体" : rec.fontName.c_str(), LF_FACESIZE);
+        own_.reset(CreateFontIndirectA(&lf));
+        font_ = own_.get();
+    }
+    HFONT get() const { return font_; }
+
+private:
+    HFONT font_ = nullptr;
+    gdi::Font own_;
 };
 
-void DrawItem(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int i,
-              const HeaderFont& font, const gfx::GfxStringFormat& format, HIMAGELIST images) {
+int TextWidth(HDC dc, const std::string& text) {
+    SIZE size{};
+    if (text.empty() ||
+        !GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size))
+        return 0;
+    return size.cx;
+}
+
+// An item's face and divider (GDI+), then its image and text. Text goes last,
+// with GDI, once the GDI+ drawing is flushed.
+struct ItemText {
+    RECT area;
+    std::string text;
+};
+
+void DrawItem(gfx::GfxGraphics& g, HDC dc, HWND header, const HeaderRecord& rec, int i,
+              HIMAGELIST images, std::vector<ItemText>& texts) {
     RECT ir{};
     if (!SendMessageA(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&ir))) return;
     const int width = ir.right - ir.left, height = ir.bottom - ir.top;
@@ -81,7 +119,7 @@ void DrawItem(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int i,
     HDITEMA item{};
     item.mask = HDI_FORMAT | HDI_IMAGE;
     SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-    const std::string text = HeaderItemText(header, i);
+    std::string text = HeaderItemText(header, i);
     const gp::RectF r{static_cast<float>(ir.left), static_cast<float>(ir.top),
                       static_cast<float>(width), static_cast<float>(height)};
 
@@ -93,50 +131,61 @@ void DrawItem(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int i,
     int iw = 0, ih = 0;
     if (hasImage) ImageList_GetIconSize(images, &iw, &ih);
     const int m = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
-    int tw = 0;
     const int justify = item.fmt & HDF_JUSTIFYMASK;
     // Only right and centred items are placed by their text's width.
-    if (font.ok && !text.empty() && (justify == HDF_RIGHT || justify == HDF_CENTER)) {
-        gp::RectF bounds{};
-        if (g.MeasureString(text, font.font, {0, 0, 10000, r.Height}, &format, bounds))
-            tw = static_cast<int>(bounds.Width) + 1;
-    }
+    const int tw = (justify == HDF_RIGHT || justify == HDF_CENTER) ? TextWidth(dc, text) + 1 : 0;
     int x = m;
     const bool fits = iw + m + tw < width;
     if (justify == HDF_RIGHT && fits) x = width - iw - tw;
     if (justify == HDF_CENTER && fits) x = (width - iw - m - tw) / 2;
 
-    // Nothing of an item reaches its neighbours.
-    g.SetClipRect(r.X, r.Y, r.Width - 1, r.Height);
-    if (hasImage)
+    if (hasImage) {
+        // Nothing of an item reaches its neighbours.
+        g.SetClipRect(r.X, r.Y, r.Width - 1, r.Height);
         DrawImage(g, images, item.iImage, r.X + static_cast<float>(x),
                   r.Y + static_cast<float>((height - ih) / 2));
-    if (font.ok && !text.empty()) {
-        gfx::GfxSolidBrush black;
-        black.Create(Argb(255, kBlack));
-        const gp::RectF layout{r.X + static_cast<float>(x + iw), r.Y,
-                               static_cast<float>(width - iw - 2 * m), r.Height};
-        g.DrawString(text, font.font, black, layout, &format);
+        g.ResetClip();
     }
-    g.ResetClip();
+    if (!text.empty())
+        texts.push_back({{ir.left + x + iw, ir.top,
+                          std::min(ir.left + x + width - 2 * m, ir.right - 1), ir.bottom},
+                         std::move(text)});
 }
 
-void Draw(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int w, int h) {
+// The part of the header right of its last item, skinned like an item at rest.
+void DrawRest(gfx::GfxGraphics& g, HWND header, const HeaderRecord& rec, int count, int w, int h) {
+    int right = 0;
+    for (int i = 0; i < count; ++i) {
+        RECT ir{};
+        if (SendMessageA(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&ir)))
+            right = std::max<int>(right, ir.right);
+    }
+    if (right >= w) return;
+    DrawFace(g,
+             {static_cast<float>(right), 0, static_cast<float>(w - right), static_cast<float>(h)},
+             {}, rec.buttons != 0);
+}
+
+void Draw(gfx::GfxGraphics& g, HDC dc, HWND header, const HeaderRecord& rec, int w, int h) {
     gfx::GfxSolidBrush white;
     if (white.Create(Argb(255, kWhite)))
         g.FillRectangle(white, 0, 0, static_cast<float>(w), static_cast<float>(h));
-    HeaderFont font;
-    font.ok =
-        !rec.fontName.empty() &&
-        font.font.Create(rec.fontName, static_cast<float>(rec.fontSize > 0 ? rec.fontSize : 12),
-                         rec.fontStyle, gp::UnitWorld);
-    gfx::GfxStringFormat format;
-    format.Create(gp::StringFormatFlagsNoWrap);
-    format.SetTrimming(gp::StringTrimmingEllipsisCharacter);
-    format.SetLineAlign(gp::StringAlignmentCenter);
+    const HeaderFont font(header, rec);
+    gdi::SelectGuard selectFont(dc, font.get());
     HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
     const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) DrawItem(g, header, rec, i, font, format, images);
+    std::vector<ItemText> texts;
+    for (int i = 0; i < count; ++i) DrawItem(g, dc, header, rec, i, images, texts);
+    DrawRest(g, header, rec, count, w, h);
+    if (FocusShown(header))
+        DrawFocusRing(g, 0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1));
+    g.Flush(gp::FlushIntentionSync);  // GDI draws next: GDI+ must be done first
+    GdiFlush();
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    for (ItemText& t : texts)
+        DrawTextA(dc, t.text.data(), static_cast<int>(t.text.size()), &t.area,
+                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 // ---- The subclass procedure's handlers.
@@ -197,6 +246,9 @@ LRESULT Dispatch(const Msg& m) {
         case WM_CAPTURECHANGED: return OnCaptureChanged(m, *found);
         case WM_MOUSELEAVE: return OnMouseLeave(m, *found.owner, *found);
         case HDM_SETIMAGELIST: return OnSetImageList(m, *found);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE: return PassThenRepaint(m, [](HWND w) { return PaintHeader(w); });
         default: return CallPrevious(m);
     }
 }
@@ -265,7 +317,7 @@ bool PaintHeader(HWND header, HDC target) {
     if (rect.right <= 0 || rect.bottom <= 0) return true;  // nothing to show
     ControlCanvas canvas(header, rect);
     if (!canvas) return false;
-    Draw(canvas.graphics(), header, rec, rect.right, rect.bottom);
+    Draw(canvas.graphics(), canvas.dc(), header, rec, rect.right, rect.bottom);
     if (target)
         canvas.CopyTo(target);
     else

@@ -8,6 +8,7 @@
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/window_table.h"
 
@@ -52,42 +53,18 @@ LRESULT OnPaint(const Msg& m) {
 }
 
 // The default non-client painting first (with the system's region, untouched),
-// then the ring and the bars over it.
+// then the ring over it. (The bars' overlays follow after every message.)
 LRESULT OnNcPaint(const Msg& m) {
     CallPrevious(m);
     PaintListFrame(m.window);
-    RepaintOverlays(m.window);
     return 0;
-}
-
-// Tracks the mouse leaving the bars so that a highlighted part goes plain.
-LRESULT OnNcMouseMove(const Msg& m) {
-    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE | TME_NONCLIENT, m.window, 0};
-    TrackMouseEvent(&tme);
-    if (m.wp == HTVSCROLL && HasStyle(m.window, WS_VSCROLL))
-        PaintVerticalOverlay(m.window, HitTestVertical(m.window, m.lp));
-    if (m.wp == HTHSCROLL && HasStyle(m.window, WS_HSCROLL))
-        PaintHorizontalOverlay(m.window, HitTestHorizontal(m.window, m.lp));
-    return CallPrevious(m);
-}
-
-LRESULT OnNcLButtonDown(const Msg& m) {
-    if (m.wp == HTVSCROLL && HasStyle(m.window, WS_VSCROLL))
-        PaintVerticalOverlay(m.window, kPartNone);
-    if (m.wp == HTHSCROLL && HasStyle(m.window, WS_HSCROLL))
-        PaintHorizontalOverlay(m.window, kPartNone);
-    const LRESULT result = CallPrevious(m);  // the bar's tracking loop runs in here
-    if (IsWindow(m.window)) RepaintOverlays(m.window);
-    return result;
 }
 
 bool IsArrowKey(WPARAM key) { return key >= VK_LEFT && key <= VK_DOWN; }
 
-// The overlays show the bars as the control left them: after it has acted.
 LRESULT OnKeyDown(const Msg& m, ListRecord& l) {
-    if (!IsArrowKey(m.wp)) return CallPrevious(m);
-    l.keyHeld = 1;
-    return RepaintOverlaysAfter(m);
+    if (IsArrowKey(m.wp)) l.keyHeld = 1;
+    return CallPrevious(m);
 }
 
 LRESULT OnKeyUp(const Msg& m, ListRecord& l) {
@@ -105,6 +82,16 @@ LRESULT OnMouseMove(const Msg& m, WindowRecord& owner, ListRecord& l, int positi
     return CallPrevious(m);
 }
 
+// A part of the control took or lost the focus (an IP field's parts are edits
+// of their own), or focus cues came or went: the frame follows.
+void RepaintFrame(HWND control) { PaintListFrame(control); }
+
+LRESULT OnCommand(const Msg& m) {
+    const WORD code = HIWORD(m.wp);
+    if (code == EN_SETFOCUS || code == EN_KILLFOCUS) return PassThenRepaint(m, RepaintFrame);
+    return CallPrevious(m);
+}
+
 LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, ListRecord& l) {
     owner.hover.Left();
     l.hovered = 0;
@@ -112,7 +99,7 @@ LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, ListRecord& l) {
     return CallPrevious(m);
 }
 
-LRESULT Dispatch(const Msg& m) {
+LRESULT Handle(const Msg& m) {
     const Bound<ListRecord> found = FindRecord(m.window, &WindowRecord::listTypes);
     if (!found) return CallPrevious(m);
     ListRecord& l = *found;
@@ -126,20 +113,25 @@ LRESULT Dispatch(const Msg& m) {
         case WM_KILLFOCUS: return OnFocus(m, l, 0);
         case WM_PAINT: return OnPaint(m);
         case WM_NCPAINT: return OnNcPaint(m);
-        case WM_NCMOUSEMOVE: return OnNcMouseMove(m);
-        case WM_NCLBUTTONDOWN: return OnNcLButtonDown(m);
+        case WM_NCMOUSEMOVE: return OnBarMouseMove(m);
+        case WM_NCLBUTTONDOWN: return OnBarButtonDown(m);
         case WM_KEYDOWN: return OnKeyDown(m, l);
         case WM_KEYUP: return OnKeyUp(m, l);
         case WM_HSCROLL:
-        case WM_VSCROLL:
-        case WM_MOUSEWHEEL: return RepaintOverlaysAfter(m);
+        case WM_VSCROLL: return OnBarScroll(m);
         case WM_MOUSEMOVE: return OnMouseMove(m, owner, l, found.position);
         case WM_MOUSELEAVE: return OnMouseLeave(m, owner, l);
+        case WM_COMMAND: return OnCommand(m);
+        case WM_UPDATEUISTATE: return PassThenRepaint(m, RepaintFrame);
         case WM_NCMOUSELEAVE: return OnOverlayMouseLeave(m);
         case WM_DESTROY: return OnOverlayOwnerDestroy(m);
         default: return CallPrevious(m);
     }
 }
+
+// Whatever the control did (keys, the wheel, items added, a node collapsed, a
+// column widened), its overlays follow its bars afterwards.
+LRESULT Dispatch(const Msg& m) { return FollowBarsAfter(m, Handle(m)); }
 
 }  // namespace
 
@@ -166,7 +158,8 @@ void PaintListFrame(HWND control, std::optional<bool> hovered, std::optional<boo
     const Bound<ListRecord> found = FindRecord(control, &WindowRecord::listTypes);
     if (!found) return;
     const bool isHovered = hovered.value_or(found->hovered != 0);
-    const bool isFocused = focused.value_or(found->focused != 0);
+    const bool isFocused = focused.value_or((found->focused != 0 || FocusShown(control, true)) &&
+                                            FocusCuesShown(control));
     const RECT box = WindowBox(control);
     const RECT client = ClientInWindow(control);
     // Without a frame the whole surface would be the key colour: nothing shows.

@@ -2,6 +2,9 @@
 // the vertical and horizontal painters, the hit-test and re-positioning.
 #include "skin/controls/scroll_overlay.h"
 
+#include <algorithm>
+#include <array>
+
 #include "skin/controls/control_paint.h"
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
@@ -40,6 +43,27 @@ RECT BarInParent(HWND control, HWND parent, Bar bar) {
     return r;
 }
 
+int ScrollBarOf(Bar bar) { return bar == Bar::kVertical ? SB_VERT : SB_HORZ; }
+
+BarShown& ShownOf(OverlayState& s, Bar bar) {
+    return bar == Bar::kVertical ? s.verticalShown : s.horizontalShown;
+}
+bool& TrackingOf(OverlayState& s, Bar bar) {
+    return bar == Bar::kVertical ? s.trackingVertical : s.trackingHorizontal;
+}
+
+// Every overlay checks its bar now and then, for what no message of the
+// control tells: a program's SetScrollInfo, EnableScrollBar or drawing.
+constexpr UINT_PTR kWatchTimer = 1;
+constexpr UINT kWatchPeriodMs = 100;
+
+// Asks an overlay to bring its control's bars up to date (posted, so that a
+// run of changes paints once, and after the drawing that follows a scroll).
+UINT RefreshMessage() {
+    static const UINT message = RegisterWindowMessageA("TovikOverlayRefresh");
+    return message;
+}
+
 HWND CreateOverlay(HWND control, bool visible, Bar bar) {
     HWND parent = GetParent(control);
     if (!control || !parent) return nullptr;
@@ -60,6 +84,7 @@ HWND CreateOverlay(HWND control, bool visible, Bar bar) {
         SetWindowLongPtrA(overlay, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OverlayProc));
     SetIntProp(overlay, prop::kPrevProc, old);
     SetWindowPos(overlay, HWND_TOP, place.left, place.top, w, h, SWP_NOACTIVATE);
+    SetTimer(overlay, kWatchTimer, kWatchPeriodMs, nullptr);
     // The control's own frame and bar painting must not cover the overlay.
     const LONG_PTR controlStyle = GetWindowLongPtrA(control, GWL_STYLE);
     if (!(controlStyle & WS_CLIPSIBLINGS))
@@ -80,6 +105,77 @@ struct BarGeometry {
     float T, end;  // thumb start and end along the bar
     bool disabled;
 };
+
+// The bar as it is now.
+struct BarNow {
+    bool visible = false;
+    RECT bar{};
+    bool disabled = false;
+    int thumbStart = 0, thumbEnd = 0;
+};
+
+// While the thumb is dragged a control takes the new position when it likes
+// (an edit only at the release): the thumb is drawn where the dragged
+// position puts it, shifted from where the bar's own position puts it.
+void FollowDraggedThumb(HWND control, Bar bar, BarNow& now) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL | SIF_TRACKPOS;
+    if (!GetScrollInfo(control, ScrollBarOf(bar), &si)) return;
+    const int length =
+        bar == Bar::kVertical ? now.bar.bottom - now.bar.top : now.bar.right - now.bar.left;
+    const int arrow = GetSystemMetrics(bar == Bar::kVertical ? SM_CYVSCROLL : SM_CXHSCROLL);
+    const int thumb = now.thumbEnd - now.thumbStart;
+    const int free = length - 2 * arrow - thumb;
+    const int page = si.nPage > 0 ? static_cast<int>(si.nPage) - 1 : 0;
+    const int range = si.nMax - page - si.nMin;
+    if (thumb <= 0 || free <= 0 || range <= 0) return;
+    const int shift =
+        MulDiv(free, si.nTrackPos - si.nMin, range) - MulDiv(free, si.nPos - si.nMin, range);
+    const int start = std::clamp(now.thumbStart + shift, 0, length - thumb);
+    now.thumbStart = start;
+    now.thumbEnd = start + thumb;
+}
+
+BarNow ReadBar(HWND control, Bar bar, bool tracking) {
+    const SCROLLBARINFO info = BarInfo(control, bar);
+    BarNow now;
+    now.visible = HasStyle(control, BarStyle(bar) | WS_VISIBLE);
+    now.bar = info.rcScrollBar;
+    now.disabled = BarDisabled(info);
+    now.thumbStart = info.xyThumbTop;
+    now.thumbEnd = info.xyThumbBottom;
+    if (tracking && !now.disabled) FollowDraggedThumb(control, bar, now);
+    return now;
+}
+
+bool SameAsShown(const BarNow& now, const BarShown& shown) {
+    return shown.painted && now.visible == shown.visible && EqualRect(&now.bar, &shown.bar) &&
+           now.disabled == shown.disabled && now.thumbStart == shown.thumbStart &&
+           now.thumbEnd == shown.thumbEnd;
+}
+
+// Three points of an overlay of that size: the middle of each button and of the bar.
+std::array<POINT, 3> SamplePoints(const RECT& box, Bar bar) {
+    const int w = box.right, h = box.bottom;
+    if (bar == Bar::kVertical) return {{{w / 2, 8}, {w / 2, h / 2}, {w / 2, h - 9}}};
+    return {{{8, h / 2}, {w / 2, h / 2}, {w - 9, h / 2}}};
+}
+
+// True when the overlay no longer shows what its last paint left there:
+// something (the native bar, typically) drew over it.
+bool DrawnOver(HWND overlay, const BarShown& shown, Bar bar) {
+    const RECT box = WindowBox(overlay);
+    if (box.right < 18 || box.bottom < 18) return false;
+    gdi::WindowDc dc(overlay);
+    if (!dc) return false;
+    const auto points = SamplePoints(box, bar);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const COLORREF now = GetPixel(dc.get(), points[i].x, points[i].y);
+        if (now != CLR_INVALID && now != shown.samples[i]) return true;
+    }
+    return false;
+}
 
 void StoreParts(OverlayParts& parts, const BarGeometry& b, Bar bar) {
     const int W = static_cast<int>(b.W), H = static_cast<int>(b.H), B = static_cast<int>(b.B);
@@ -204,13 +300,13 @@ void PaintOverlay(HWND control, int part, Bar bar) {
     HWND overlay = OverlayOf(*state, bar);
     if (!overlay || !IsWindow(overlay)) return;
     const RECT box = WindowBox(overlay);
-    const SCROLLBARINFO info = BarInfo(control, bar);
+    const BarNow now = ReadBar(control, bar, TrackingOf(*state, bar));
     // The bar's thickness sizes the buttons and the thumb across: dxyLineButton
     // is the thumb's length, not a button's size.
     const int thickness = bar == Bar::kVertical ? box.right : box.bottom;
-    const BarGeometry b{static_cast<float>(box.right),          static_cast<float>(box.bottom),
-                        static_cast<float>(thickness),          static_cast<float>(info.xyThumbTop),
-                        static_cast<float>(info.xyThumbBottom), BarDisabled(info)};
+    const BarGeometry b{static_cast<float>(box.right),    static_cast<float>(box.bottom),
+                        static_cast<float>(thickness),    static_cast<float>(now.thumbStart),
+                        static_cast<float>(now.thumbEnd), now.disabled};
     StoreParts(PartsOf(*state, bar), b, bar);
     ControlCanvas canvas(overlay, box);
     if (!canvas) return;
@@ -220,6 +316,13 @@ void PaintOverlay(HWND control, int part, Bar bar) {
     else
         DrawHorizontal(canvas.graphics(), b, part, accent);
     canvas.CopyToScreen(Surface::kClient);
+    BarShown shown{true,           now.visible,  now.bar, now.disabled,
+                   now.thumbStart, now.thumbEnd, part,    {}};
+    const auto points = SamplePoints(box, bar);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        shown.samples[i] = GetPixel(canvas.dc(), points[i].x, points[i].y);
+    // Painting may have sent messages that moved the record.
+    if (OverlayState* again = OverlaysOf(control)) ShownOf(*again, bar) = shown;
 }
 
 bool Inside(const RECT& r, int x, int y) {
@@ -251,6 +354,120 @@ void Reposition(HWND control, HWND overlay, Bar bar) {
                  SWP_NOACTIVATE);
 }
 
+// Moves, shows or hides the overlay when its bar did.
+void FollowPlace(HWND control, HWND overlay, Bar bar, const BarNow& now) {
+    RECT placed{};
+    GetWindowRect(overlay, &placed);
+    const bool shown = (GetWindowLongA(overlay, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != now.visible || (now.visible && !EqualRect(&placed, &now.bar)))
+        Reposition(control, overlay, bar);
+}
+
+// How much a check looks at: the bar's state only, or also the overlay's
+// pixels (a few reads of the screen) for drawing that changed nothing.
+enum class Look { kState, kStateAndPixels };
+
+// True when the bar's overlay must be painted again: the bar changed, or
+// something drew over the overlay. Moves the overlay first where the bar moved.
+bool NeedsPaint(HWND control, Bar bar, Look look) {
+    OverlayState* state = OverlaysOf(control);
+    HWND overlay = state ? OverlayOf(*state, bar) : nullptr;
+    if (!overlay || !IsWindow(overlay)) return false;
+    const BarNow now = ReadBar(control, bar, TrackingOf(*state, bar));
+    FollowPlace(control, overlay, bar, now);
+    state = OverlaysOf(control);  // moving sends messages
+    if (!state || !now.visible) return false;
+    const BarShown& shown = ShownOf(*state, bar);
+    if (!SameAsShown(now, shown)) return true;
+    return look == Look::kStateAndPixels && DrawnOver(overlay, shown, bar);
+}
+
+void QueueRefresh(HWND control) {
+    OverlayState* state = OverlaysOf(control);
+    if (!state || state->refreshQueued) return;
+    HWND target = state->vertical ? state->vertical : state->horizontal;
+    if (target && IsWindow(target) && PostMessageA(target, RefreshMessage(), 0, 0))
+        state->refreshQueued = true;
+}
+
+enum class When { kQueued, kNow };
+
+// Brings both overlays of a control up to date with their bars.
+void Follow(HWND control, When when, Look look = Look::kStateAndPixels) {
+    const bool vertical = NeedsPaint(control, Bar::kVertical, look);
+    const bool horizontal = NeedsPaint(control, Bar::kHorizontal, look);
+    if (!vertical && !horizontal) return;
+    if (when == When::kQueued) {
+        QueueRefresh(control);
+        return;
+    }
+    for (const Bar bar : {Bar::kVertical, Bar::kHorizontal}) {
+        if (!(bar == Bar::kVertical ? vertical : horizontal)) continue;
+        // Looked up again for each: painting sends messages.
+        if (OverlayState* state = OverlaysOf(control))
+            PaintOverlay(control, ShownOf(*state, bar).part, bar);
+    }
+}
+
+// Marks the bar's overlay as covered (the native bar draws after the message
+// in hand) and queues its repaint.
+void RepaintLater(HWND control, Bar bar) {
+    if (OverlayState* state = OverlaysOf(control)) {
+        ShownOf(*state, bar).painted = false;
+        QueueRefresh(control);
+    }
+}
+
+// Shows `part` of the bar lit, unless the overlay shows just that already.
+void ShowHotPart(HWND control, Bar bar, int part) {
+    OverlayState* state = OverlaysOf(control);
+    HWND overlay = state ? OverlayOf(*state, bar) : nullptr;
+    if (!overlay || !HasStyle(control, BarStyle(bar))) return;
+    const BarShown& shown = ShownOf(*state, bar);
+    if (shown.painted && shown.part == part && !DrawnOver(overlay, shown, bar)) return;
+    PaintOverlay(control, part, bar);
+}
+
+// Messages a control answers by painting its own window (its DCs clip the
+// overlays, which lie over it as siblings) or by following the mouse: they
+// can change a bar but not draw over an overlay, so only the bars' state is
+// compared after them.
+bool PaintsOrPoints(UINT message) {
+    switch (message) {
+        case WM_PAINT:
+        case WM_NCPAINT:
+        case WM_ERASEBKGND:
+        case WM_PRINTCLIENT:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_MOUSEMOVE:
+        case WM_MOUSELEAVE:
+        case WM_WINDOWPOSCHANGING:
+        case WM_WINDOWPOSCHANGED:
+        case WM_NCCALCSIZE:
+        case WM_MOVE:
+        case WM_SIZE:
+        case WM_SHOWWINDOW: return true;
+        default: return false;
+    }
+}
+
+// Messages that only ask something of the control: nothing of its bars changes.
+bool OnlyAsks(UINT message) {
+    switch (message) {
+        case WM_NCHITTEST:
+        case WM_SETCURSOR:
+        case WM_GETDLGCODE:
+        case WM_GETTEXT:
+        case WM_GETTEXTLENGTH:
+        case WM_GETFONT:
+        case WM_QUERYUISTATE:
+        case WM_GETOBJECT: return true;
+        default: return false;
+    }
+}
+
 // The overlay is going away: its control's record must not keep the handle.
 void ForgetOverlay(HWND overlay) {
     HWND control = reinterpret_cast<HWND>(GetIntProp(overlay, prop::kOverlayTarget));
@@ -279,8 +496,23 @@ LRESULT OnOverlayNcDestroy(const Msg& m) {
     return CallPrevious(m);
 }
 
+LRESULT OnOverlayRefresh(const Msg& m) {
+    HWND control = reinterpret_cast<HWND>(GetIntProp(m.window, prop::kOverlayTarget));
+    if (OverlayState* state = OverlaysOf(control)) state->refreshQueued = false;
+    Follow(control, When::kNow);
+    return 0;
+}
+
+LRESULT OnOverlayTimer(const Msg& m) {
+    if (m.wp != kWatchTimer) return CallPrevious(m);
+    Follow(reinterpret_cast<HWND>(GetIntProp(m.window, prop::kOverlayTarget)), When::kNow);
+    return 0;
+}
+
 LRESULT OverlayDispatch(const Msg& m) {
+    if (m.message == RefreshMessage()) return OnOverlayRefresh(m);
     switch (m.message) {
+        case WM_TIMER: return OnOverlayTimer(m);
         case WM_PAINT: return OnOverlayPaint(m);
         case WM_NCDESTROY: return OnOverlayNcDestroy(m);
         default: return CallPrevious(m);
@@ -311,11 +543,6 @@ void PaintVerticalOverlay(HWND control, int part) { PaintOverlay(control, part, 
 
 void PaintHorizontalOverlay(HWND control, int part) {
     PaintOverlay(control, part, Bar::kHorizontal);
-}
-
-void RepaintOverlays(HWND control) {
-    if (HasStyle(control, WS_VSCROLL)) PaintVerticalOverlay(control, kPartNone);
-    if (HasStyle(control, WS_HSCROLL)) PaintHorizontalOverlay(control, kPartNone);
 }
 
 int HitTestVertical(HWND control, LPARAM screenPoint) {
@@ -354,15 +581,63 @@ LRESULT RepositionOverlaysAfter(const Msg& m) {
     return result;
 }
 
-LRESULT RepaintOverlaysAfter(const Msg& m) {
-    const LRESULT result = CallPrevious(m);
-    if (IsWindow(m.window)) RepaintOverlays(m.window);
+LRESULT OnOverlayMouseLeave(const Msg& m) {
+    const LRESULT result = CallPrevious(m);  // the native bar may draw itself plain here
+    if (!IsWindow(m.window)) return result;
+    ShowHotPart(m.window, Bar::kVertical, kPartNone);
+    ShowHotPart(m.window, Bar::kHorizontal, kPartNone);
     return result;
 }
 
-LRESULT OnOverlayMouseLeave(const Msg& m) {
-    RepaintOverlays(m.window);
-    return CallPrevious(m);
+LRESULT FollowBarsAfter(const Msg& m, LRESULT result) {
+    if (m.message == WM_DESTROY || m.message == WM_NCDESTROY || OnlyAsks(m.message)) return result;
+    if (IsWindow(m.window))
+        Follow(m.window, When::kQueued,
+               PaintsOrPoints(m.message) ? Look::kState : Look::kStateAndPixels);
+    return result;
+}
+
+LRESULT OnBarScroll(const Msg& m) {
+    const Bar bar = m.message == WM_VSCROLL ? Bar::kVertical : Bar::kHorizontal;
+    // lParam names a scroll-bar control; 0 means the control's own bar.
+    if (m.lp != 0) return CallPrevious(m);
+    if (OverlayState* state = OverlaysOf(m.window)) {
+        const WORD code = LOWORD(m.wp);
+        if (code == SB_THUMBTRACK) TrackingOf(*state, bar) = true;
+        if (code == SB_THUMBPOSITION || code == SB_ENDSCROLL) TrackingOf(*state, bar) = false;
+    }
+    const LRESULT result = CallPrevious(m);
+    // While the mouse holds the bar, the system draws the native bar right
+    // after this message: the overlay goes over it once that is done.
+    if (IsWindow(m.window)) RepaintLater(m.window, bar);
+    return result;
+}
+
+LRESULT OnBarMouseMove(const Msg& m) {
+    // Tracks the mouse leaving the bars so that a lit part goes plain.
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE | TME_NONCLIENT, m.window, 0};
+    TrackMouseEvent(&tme);
+    const LRESULT result = CallPrevious(m);  // the native bar may draw its hover look here
+    if (!IsWindow(m.window)) return result;
+    ShowHotPart(m.window, Bar::kVertical,
+                m.wp == HTVSCROLL ? HitTestVertical(m.window, m.lp) : kPartNone);
+    ShowHotPart(m.window, Bar::kHorizontal,
+                m.wp == HTHSCROLL ? HitTestHorizontal(m.window, m.lp) : kPartNone);
+    return result;
+}
+
+LRESULT OnBarButtonDown(const Msg& m) {
+    if (m.wp == HTVSCROLL) ShowHotPart(m.window, Bar::kVertical, kPartNone);
+    if (m.wp == HTHSCROLL) ShowHotPart(m.window, Bar::kHorizontal, kPartNone);
+    const LRESULT result = CallPrevious(m);  // a bar's tracking loop runs in here
+    if (!IsWindow(m.window)) return result;
+    if (OverlayState* state = OverlaysOf(m.window)) {
+        // The loop ends by drawing the native bar.
+        state->trackingVertical = state->trackingHorizontal = false;
+        state->verticalShown.painted = state->horizontalShown.painted = false;
+    }
+    Follow(m.window, When::kNow);
+    return result;
 }
 
 LRESULT OnOverlayOwnerDestroy(const Msg& m) {

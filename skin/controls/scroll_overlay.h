@@ -24,8 +24,6 @@ HWND CreateHorizontalOverlay(HWND control, bool visible);
 // control's record holds no such overlay.
 void PaintVerticalOverlay(HWND control, int part);
 void PaintHorizontalOverlay(HWND control, int part);
-// Repaints each overlay plain whose bar the control's style shows.
-void RepaintOverlays(HWND control);
 
 // The part under a non-client mouse message's screen point (signed), by the
 // rectangles the last paint stored; kPartNone before the first paint.
@@ -39,12 +37,30 @@ void RepositionOverlays(HWND control);
 // Destroys the control's overlays (the control is going away).
 void DestroyOverlays(HWND control);
 
+// ---- Keeping the overlays true to their bars
+
 // Message handlers the edit and list-type procedures share for their overlays.
+// After every message the control handled (but those that only ask), each bar
+// is compared with what its overlay last showed (range, page and position as
+// the thumb shows them, the thumb being dragged, disabled, visible, where it
+// lies, and whether something drew over the overlay); an overlay whose bar
+// moved is moved, and on a difference one repaint is queued, so that a run of
+// changes paints once. Every overlay also checks its bar ten times a second,
+// for changes no message of the control tells of (a program's SetScrollInfo
+// or EnableScrollBar).
+LRESULT FollowBarsAfter(const Msg& m, LRESULT result);
 // After the control has acted on the message: overlays follow its bars.
 LRESULT RepositionOverlaysAfter(const Msg& m);
-// After the control has acted (scrolled, changed its text): bars repainted.
-LRESULT RepaintOverlaysAfter(const Msg& m);
-// The mouse left the non-client area: bars plain again, then passed on.
+// WM_HSCROLL / WM_VSCROLL from the control's own bar: whether the thumb is
+// being dragged (drawn where the dragged position puts it), and a repaint
+// after the native bar the system draws next.
+LRESULT OnBarScroll(const Msg& m);
+// WM_NCMOUSEMOVE: the part under the mouse lit, after the native hover look.
+LRESULT OnBarMouseMove(const Msg& m);
+// WM_NCLBUTTONDOWN: the bar's tracking loop runs in the control; the overlays
+// are painted again when it ends.
+LRESULT OnBarButtonDown(const Msg& m);
+// The mouse left the non-client area: bars plain again.
 LRESULT OnOverlayMouseLeave(const Msg& m);
 // The control is going away: its overlays go first.
 LRESULT OnOverlayOwnerDestroy(const Msg& m);

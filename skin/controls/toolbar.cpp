@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gfx/gfx.h"
+#include "skin/controls/composition.h"
 #include "skin/core/frame_painter.h"
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
@@ -287,56 +288,18 @@ void PaintButton(const ToolbarLook& look, gfx::GfxGraphics& g, HDC dc, int i, bo
     DrawText(g, look, b, text, area);
 }
 
-// The Windows-side look of a control's own painting, its pixels as 0x00RRGGBB.
-DWORD DibPixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
-
-// Lets the control paint itself into an off-screen surface prefilled with the key
-// colour and lays what it painted over the captured background. With
-// onlyWhenDrawn, a control that painted nothing there (it drew itself on the
-// screen instead) keeps the screen as it is.
+// Lets the control paint itself off-screen and lays it over the captured
+// background; how it paints into our DC is kept in its entry between paints.
 bool Compose(HWND control, HDC target, bool onlyWhenDrawn) {
     const Bound<ToolbarRecord> found = Found(control);
     if (!found) return false;
-    const COLORREF key = found->backgroundColour;
-    RECT rc{};
-    GetClientRect(control, &rc);
-    ControlCanvas canvas(control, rc);
-    if (!canvas) return false;
-    const int w = rc.right, h = rc.bottom;
-    void* bits = nullptr;
-    gdi::MemoryDc own(CreateCompatibleDC(nullptr));
-    gdi::Bitmap surface(gdi::NewArgbDib(w, h, &bits));
-    if (!own || !surface || !bits) return false;
-    {
-        gdi::SelectGuard select(own.get(), surface.get());
-        gdi::Brush fill(CreateSolidBrush(key));
-        FillRect(own.get(), &rc, fill.get());
-        CallPrevious({control, WM_PAINT, reinterpret_cast<WPARAM>(own.get()), 0}, kToolbarProps);
-        GdiFlush();
-        if (onlyWhenDrawn) {
-            const DWORD* px = static_cast<const DWORD*>(bits);
-            const DWORD keyPixel = DibPixel(key);
-            const auto drawn = [&] {
-                GdiFlush();
-                return std::any_of(px, px + static_cast<std::size_t>(w) * h,
-                                   [keyPixel](DWORD p) { return (p & 0xFFFFFF) != keyPixel; });
-            };
-            // One that painted itself on the screen may still print into a DC.
-            if (!drawn())
-                CallPrevious(
-                    {control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(own.get()), PRF_CLIENT},
-                    kToolbarProps);
-            if (!drawn()) return true;
-        }
-        TransparentBlt(canvas.dc(), 0, 0, w, h, own.get(), 0, 0, w, h, key);
-    }
-    if (target) {
-        canvas.CopyTo(target);
-    } else {
-        gdi::WindowDc dc(control);
-        if (dc) canvas.CopyTo(dc.get());
-    }
-    return true;
+    const COLORREF face = found->backgroundColour;
+    auto route = static_cast<PaintRoute>(found->paintRoute);
+    const bool done = ComposeOverSkin(control, target, face, route, onlyWhenDrawn);
+    // The control's painting may have sent messages that moved the list.
+    if (const Bound<ToolbarRecord> again = Found(control))
+        again->paintRoute = static_cast<int>(route);
+    return done;
 }
 
 // ---- The subclass procedure's handlers.

@@ -16,10 +16,10 @@ void PaintToolbarButton(HWND toolbar, HDC dc, int i, bool hot);
 // The icon at (x, y) in w x h with its coloured pixels grey (reddish grey with
 // tint) and its black and grey pixels left out.
 void DrawGreyIcon(HDC dc, int x, int y, HICON icon, int w, int h, bool tint);
-// Lets a control paint itself off-screen and lays the result over the skinned
-// background, leaving out the pixels of its entry's key colour; into target
-// (its client DC when null). False when it is not registered or nothing skinned
-// lies behind it.
+// Lets a control paint itself off-screen, over black and over white, and lays
+// what it painted over the skinned background with its text kept whole and
+// readable; into target (its client DC when null). False when it is not
+// registered or nothing skinned lies behind it.
 bool ComposeControl(HWND control, HDC target = nullptr);
 
 }  // namespace skin

@@ -13,6 +13,7 @@
 #include "skin/controls/range_drawing.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 
 namespace skin {
@@ -144,6 +145,7 @@ void Draw(gfx::GfxGraphics& g, HWND t, const TrackbarRecord& rec, float w, float
         DrawKnob(g, across, lead, d);
     else
         DrawKnob(g, lead, across, d);
+    if (FocusShown(t)) DrawFocusRing(g, 0, 0, w - 1, h - 1, 5);
 }
 
 // ---- The subclass procedure's handlers.
@@ -180,6 +182,9 @@ LRESULT Dispatch(const Msg& m) {
         case WM_NCPAINT: return OnNcPaint(m);
         case WM_MOUSEMOVE: return OnMouseMove(m, *found.owner, *found, found.position);
         case WM_MOUSELEAVE: return OnMouseLeave(m, *found.owner, *found);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE: return PassThenRepaint(m, [](HWND w) { return PaintTrackbar(w); });
         default: return CallPrevious(m);
     }
 }

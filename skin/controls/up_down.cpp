@@ -11,6 +11,7 @@
 #include "skin/controls/range_drawing.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 
 namespace skin {
@@ -156,6 +157,9 @@ LRESULT Dispatch(const Msg& m) {
         case WM_LBUTTONUP: return OnButton(m, *found, 0);
         case WM_CAPTURECHANGED: return OnCaptureChanged(m, *found);
         case WM_MOUSELEAVE: return OnMouseLeave(m, *found.owner, *found);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE: return PassThenRepaint(m, [](HWND w) { return PaintUpDown(w); });
         default: return CallPrevious(m);
     }
 }
@@ -198,6 +202,9 @@ bool PaintUpDown(HWND control, const UpDownLook& look, HDC target) {
     if (!canvas) return false;
     Draw(canvas.graphics(), rec, static_cast<float>(size.cx), static_cast<float>(size.cy), hovered,
          pressed, half);
+    if (FocusShown(control))
+        DrawFocusRing(canvas.graphics(), 0, 0, static_cast<float>(size.cx - 1),
+                      static_cast<float>(size.cy - 1), 3);
     if (target)
         canvas.CopyTo(target);
     else

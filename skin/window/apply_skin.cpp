@@ -230,7 +230,6 @@ void SkinPushButtons(int index, HWND parent) {
         const LONG s = GetWindowLongA(c, GWL_STYLE);
         if ((s & 0x0F) == BS_OWNERDRAW || !IsPushButtonStyle(c)) continue;
         if (FindButtonRecord(index, c) > 0 || CarriesSkinProcedure(c)) continue;
-        if (ProcedureReplaced(c)) continue;  // the program paints it itself
         ButtonRecord rec;
         rec.window = c;
         rec.kind = kPushButton;
@@ -250,7 +249,6 @@ void SkinCheckAndRadioButtons(int index, HWND parent) {
     if (!r || !State().controlBackground) return;
     for (HWND c : ChildrenOfClass(parent, "BUTTON")) {
         if ((!IsRadioStyle(c) && !IsCheckBoxStyle(c)) || CarriesSkinProcedure(c)) continue;
-        if (ProcedureReplaced(c)) continue;  // the program paints it itself
         const LONG s = GetWindowLongA(c, GWL_STYLE);
         const bool checked = SendMessageA(c, BM_GETCHECK, 0, 0) == 1;
         if ((s & 0x0F) == BS_OWNERDRAW) continue;

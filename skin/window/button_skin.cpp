@@ -10,6 +10,7 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/look.h"
 #include "skin/core/skin_state.h"
+#include "skin/window/focus_cues.h"
 #include "skin/window/skinner_kit.h"
 #include "skin/window/text_look.h"
 #include "skin/window/window_table.h"
@@ -274,6 +275,18 @@ void DrawCheckMark(gfx::GfxGraphics& g, const SmallButton& s, UINT itemState) {
 
 using MarkPainter = void (*)(gfx::GfxGraphics&, const SmallButton&, UINT);
 
+// A focused check box or radio button wears the focus ring around itself.
+void DrawSmallButtonFocus(gfx::GfxGraphics& g, HWND window, const Box& b) {
+    if (FocusShown(window)) DrawFocusRing(g, b.x, b.y, b.w - 1, b.h - 1, kCorner);
+}
+
+// The focus glow of a push button shows only while focus cues do.
+UINT WithFocusCues(HWND window, UINT itemState) {
+    if (!Has(itemState, ODS_FOCUS)) return itemState;
+    if (Has(itemState, ODS_NOFOCUSRECT) || !FocusCuesShown(window)) itemState &= ~ODS_FOCUS;
+    return itemState;
+}
+
 // The common frame of the check-box and radio painters: background, mark, text.
 void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float textOffset) {
     RECT rect{};
@@ -294,6 +307,7 @@ void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float t
         DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
                   gp::StringAlignmentNear, gp::UnitPixel,
                   TextColourOver(window, canvas, textArea, true));
+    DrawSmallButtonFocus(g, window, s.box);
     canvas.CopyToScreen(Surface::kClient);
 }
 
@@ -322,9 +336,23 @@ LRESULT OnMove(const Msg& m) {
     return CallPrevious(m);
 }
 
+// The native button draws its own focus mark when the focus or the focus cues
+// change: the skinned look (with or without its focus ring or glow) goes
+// over it.
+LRESULT RepaintFocusLook(const Msg& m, const ButtonRecord& b) {
+    const int kind = b.kind, focused = b.focused;
+    const LRESULT result = CallPrevious(m);
+    if (!IsWindow(m.window)) return result;
+    if (PaintsItself(kind))
+        RepaintSmall(m.window, kind);
+    else
+        PaintButton(m.window, focused ? ODS_FOCUS : 0, false);
+    return result;
+}
+
 LRESULT OnFocusChange(const Msg& m, ButtonRecord& b, int focused) {
     b.focused = focused;
-    return CallPrevious(m);
+    return RepaintFocusLook(m, b);
 }
 
 LRESULT OnSetText(const Msg& m, ButtonRecord& b) {
@@ -395,12 +423,10 @@ LRESULT OnMouseLeave(const Msg& m, WindowRecord& owner, const ButtonRecord& b) {
 
 // Keyboard cues shown or hidden: the mnemonic's underline follows, over
 // whatever the native button painted for the change.
+// Keyboard cues shown or hidden: the mnemonics and the focus look follow.
 LRESULT OnCuesChanged(const Msg& m, const ButtonRecord& b) {
-    const UINT look = b.focused ? ODS_FOCUS : 0;
     NoteUiState(m.window, m.wp);
-    const LRESULT result = CallPrevious(m);
-    PaintButton(m.window, look, false);
-    return result;
+    return RepaintFocusLook(m, b);
 }
 
 LRESULT Dispatch(const Msg& m) {
@@ -456,6 +482,7 @@ void PaintButton(HWND window, UINT itemState, bool hover) {
 }
 
 void PaintPushButton(HWND window, HDC hdc, UINT itemState, const RECT& rect) {
+    itemState = WithFocusCues(window, itemState);
     ControlCanvas canvas(window, rect);
     if (!canvas) return;  // nothing skinned behind it: the screen keeps what it shows
     const Box b(rect);

@@ -36,11 +36,27 @@ struct OverlayParts {
     RECT firstButton{}, secondButton{}, thumb{};
 };
 
+// What an overlay last showed of its bar. The overlay is repainted only when
+// the bar now differs from it, or when something else drew over the overlay
+// (the pixels it left at three points are no longer there).
+struct BarShown {
+    bool painted = false;  // false: nothing shown yet, or known to be covered
+    bool visible = false;
+    RECT bar{};  // the bar on the screen
+    bool disabled = false;
+    int thumbStart = 0, thumbEnd = 0;  // along the bar
+    int part = 0;                      // the highlighted part
+    COLORREF samples[3] = {};
+};
+
 // The scroll-bar overlays laid over a control's native bars (0 when none).
 struct OverlayState {
     HWND vertical = nullptr;
     HWND horizontal = nullptr;
     OverlayParts verticalParts, horizontalParts;
+    BarShown verticalShown, horizontalShown;
+    bool trackingVertical = false, trackingHorizontal = false;  // the thumb is being dragged
+    bool refreshQueued = false;  // a repaint is on its way to the overlay
 };
 
 struct EditRecord : ControlEntry {
@@ -93,7 +109,8 @@ struct HeaderRecord : ControlEntry {
 };
 
 struct ToolbarRecord : ControlEntry {
-    COLORREF backgroundColour = 0;  // also the key of the composed controls' copy
+    COLORREF backgroundColour = 0;  // a composed control's background when it cannot be changed
+    int paintRoute = 0;             // how a composed control paints into our DC (PaintRoute)
     std::string fontName;
     int fontSize = 0;
     int fontStyle = 0;

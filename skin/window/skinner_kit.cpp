@@ -43,11 +43,6 @@ bool CarriesSkinProcedure(HWND window) {
     return ProcProp(window, prop::kPrevProc) || ProcProp(window, prop::kToolbarPrevProc);
 }
 
-bool ProcedureReplaced(HWND window) {
-    return window && GetWindowLongPtrA(window, GWLP_WNDPROC) !=
-                         static_cast<LONG_PTR>(GetClassLongPtrA(window, GCLP_WNDPROC));
-}
-
 WNDPROC InstallSubclass(HWND control, WNDPROC proc, int index, int position,
                         const PropNames& names) {
     if (!control || !proc || CarriesSkinProcedure(control) || IsKeptNative(control)) return nullptr;

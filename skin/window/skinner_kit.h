@@ -45,9 +45,6 @@ void RegisterSkinProcedure(WNDPROC proc);
 // True when the window already carries one of the skin's procedures: installed
 // as its procedure, or saved as the previous one under any skin property.
 bool CarriesSkinProcedure(HWND window);
-// True when the window's procedure is no longer its class's own: the program
-// (or something else) subclassed it, typically to paint it itself.
-bool ProcedureReplaced(HWND window);
 // Subclasses control with proc and ties it to position `position` of window
 // `index`'s list. Returns the replaced procedure, or null when the control is
 // refused: the program kept it native (control_options.h), or it already
@@ -106,6 +103,15 @@ template <typename Painter>
 LRESULT RepaintAndPass(const Msg& m, Painter&& paint) {
     paint(m.window);
     return CallPrevious(m);
+}
+
+// The control acts on the message first (takes or loses the focus, changes its
+// choice), then repaints over whatever it drew.
+template <typename Painter>
+LRESULT PassThenRepaint(const Msg& m, Painter&& paint) {
+    const LRESULT result = CallPrevious(m);
+    if (IsWindow(m.window)) paint(m.window);
+    return result;
 }
 
 // ---- Records

@@ -10,34 +10,11 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/env.sh"
 . "$root/scripts/wine_window.sh"
 
-TITLE="皮肤控件样例"
 e2e_begin ranges
-
-# start_gallery <report>: starts the program, sets $pid, $win, $ox, $oy. The
-# gallery writes where its controls are and their starting values into
-# $work/layout.txt as it starts.
-start_gallery() {
-  (cd / && TOVIK_GALLERY_LAYOUT="$(winepath -w "$work/layout.txt" 2>/dev/null)" \
-    exec wine "$exe" --report "$(winepath -w "$1" 2>/dev/null)") >/dev/null 2>&1 &
-  pid=$!
-  win="$(TOVIK_TITLE="$TITLE" wait_window 60)" || fail "the gallery did not appear"
-  read -r ox oy < <(window_origin "$win")
-}
-
-# close_gallery: Alt+F4 from wherever the keyboard focus is; the report is
-# written as the window closes.
-close_gallery() {
-  xdotool windowfocus "$win" 2>/dev/null
-  xdotool key alt+F4
-  for _ in $(seq 1 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then kill "$pid"; fail "the gallery did not close"; fi
-  wait "$pid" 2>/dev/null; pid=""
-}
+. "$root/tests/e2e/gallery_session.sh"
 
 # value <report> <name>: the value of "ranges.<name>: ..."
-value() { sed -n "s/^ranges\.$2: //p" "$1" | tr -d '\r'; }
-
-shot() { import -window root -depth 8 "ppm:$1" 2>/dev/null || fail "no screenshot"; }
+value() { entry "$1" "ranges\.$2"; }
 
 # pixel <ppm> <x> <y>: "R G B" of one screen pixel.
 pixel() {
@@ -82,8 +59,6 @@ PY
 }
 
 start_gallery "$work/report.txt"
-for _ in $(seq 1 100); do [ -s "$work/layout.txt" ] && break; sleep 0.1; done
-[ -s "$work/layout.txt" ] || fail "no layout written"
 read -r tl tt tr tb < <(value "$work/layout.txt" trackbar.plain.thumb)
 read -r ul ut ur ub < <(value "$work/layout.txt" updown.vertical.rect)
 read -r hl ht hr hb < <(value "$work/layout.txt" header.item1)
@@ -91,9 +66,6 @@ read -r pl pt pr pb < <(value "$work/layout.txt" progress.timed.rect)
 start_pos="$(value "$work/layout.txt" trackbar.plain.pos)"
 start_number="$(value "$work/layout.txt" updown.vertical.pos)"
 [ -n "$tl" ] && [ -n "$ul" ] && [ -n "$hl" ] && [ -n "$pl" ] || fail "layout lacks positions"
-# The positions are client coordinates; the skin's frame lies around the client.
-read -r ox oy < <(layout_point "$work/layout.txt" client)
-[ -n "$ox" ] || fail "layout lacks the client origin"
 
 pointer_to $((ox + 2)) $((oy + 60))
 

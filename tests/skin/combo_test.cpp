@@ -129,8 +129,17 @@ TEST_F(ComboTest, StillDropsDownAndAKeyboardChoiceShowsOnTheFace) {
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
     EXPECT_EQ(Text(combo), "item 1");
     EXPECT_EQ(WindowPixel(combo, 0, 5).r, WindowPixel(combo, 0, 5).b) << "the face is skinned";
-    EXPECT_EQ(WindowPixel(combo, 3, 3), (Rgb{255, 255, 255})) << "the native face shows";
-    EXPECT_LT(DarkestText(combo), 200) << "the new choice is not on the face";
+    // Focused, it shows its choice selected: white text on an accent band.
+    EXPECT_GT(Greenness(WindowPixel(combo, 3, 3)), 40) << WindowPixel(combo, 3, 3);
+    int brightest = 0;
+    for (int x = 3; x < 60; ++x)
+        brightest = std::max(brightest, Brightness(WindowPixel(combo, x, 12)));
+    EXPECT_GT(brightest, Brightness(WindowPixel(combo, 3, 3)) + 120)
+        << "the new choice is not on the face";
+
+    SetFocus(nullptr);
+    EXPECT_EQ(WindowPixel(combo, 3, 3), (Rgb{255, 255, 255})) << "unfocused, the plain face";
+    EXPECT_LT(DarkestText(combo), 200) << "and the choice in the text colour";
 }
 
 }  // namespace

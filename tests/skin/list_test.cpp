@@ -161,6 +161,7 @@ TEST_F(ListTest, ArrowKeysScrollAndTheOverlayShowsTheNewPosition) {
     SendMessageA(list, WM_KEYUP, VK_DOWN, 1);
     EXPECT_EQ(List(list)->keyHeld, 0);
     ASSERT_GT(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+    testing_support::PumpUntilIdle(100);  // the overlay's repaint is queued
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
     GetScrollBarInfo(list, OBJID_VSCROLL, &info);

@@ -413,6 +413,60 @@ TEST_F(RangeControlsTest, HeaderTextStaysInsideItsItem) {
     EXPECT_EQ(DarkPixels(*hidden, 82, 130, 4, 20), 0);
 }
 
+// A text that does not fit ends in an ellipsis: the last marks before the
+// item's end are dots on the baseline, not a glyph cut in half. Both in a
+// header of its own and in a list view's.
+TEST_F(RangeControlsTest, NarrowedItemEndsInAnEllipsis) {
+    SkinWindow();
+    for (HWND w : {header_, listView_})
+        SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    for (HWND h : {header_, listHeader_}) {
+        SCOPED_TRACE(h == header_ ? "header" : "list view's header");
+        SetItem(h, 0, HDI_TEXT | HDI_WIDTH, 70, "HHHHHHHHHHHHHHHHHHHHHHHH");
+        const auto s = Header(h);
+        const int height = s->height();
+        // Text pixels: well darker than the light face (thin text is grey).
+        const auto ink = [&](int x0, int x1, int y) {
+            for (int x = x0; x < x1; ++x)
+                if (Brightness(s->At(x, y)) < 550) return true;
+            return false;
+        };
+        int last = -1;  // the rightmost column of the item with text in it
+        for (int x = 0; x < 69; ++x)
+            for (int y = 2; y < height - 2; ++y)
+                if (ink(x, x + 1, y)) last = x;
+        ASSERT_GT(last, 40) << "the text does not reach the item's end";
+        // The dots sit on the baseline; an H cut in half would stand as tall as an H.
+        int top = height, bottom = 0;
+        for (int y = 2; y < height - 2; ++y)
+            if (ink(last - 8, last + 1, y)) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        EXPECT_LE(bottom - top, 3) << "the end of the text is not dots";
+        int tallest = 0;  // a whole letter H, to compare with
+        for (int y = 2; y < height - 2; ++y) tallest += ink(2, 30, y);
+        EXPECT_GT(tallest, bottom - top + 4);
+    }
+}
+
+// The header right of its last item is skinned like an item at rest, in both
+// kinds of header.
+TEST_F(RangeControlsTest, HeaderRightOfTheLastItemIsSkinned) {
+    SkinWindow();
+    for (int i = 0; i < 3; ++i) SetItem(header_, i, HDI_WIDTH, 60, nullptr);
+    const auto s = Header(header_);
+    for (int y : {2, s->height() - 3}) {
+        EXPECT_NE(s->At(210, y), (Rgb{255, 255, 255})) << "plain white right of the last item";
+        EXPECT_EQ(s->At(210, y), s->At(130, y)) << "not like an item at rest, row " << y;
+    }
+    RECT client{};
+    GetClientRect(listHeader_, &client);
+    ASSERT_GT(client.right, 120) << "the list view's header spans the list";
+    const auto list = Header(listHeader_);
+    EXPECT_EQ(list->At(client.right - 5, 2), list->At(20, 2));
+}
+
 TEST_F(RangeControlsTest, HeaderReadsTextsLongerThanTheFirstBuffer) {
     SkinWindow();
     const std::string text(400, 'x');
