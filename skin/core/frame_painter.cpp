@@ -182,7 +182,8 @@ void DrawPanelContent(gfx::GfxGraphics& g, const WindowRecord& r, const Panel& p
     brush.Create(Argb(255, static_cast<COLORREF>(panel.option)));
     gfx::GfxFont font;
     const bool haveFont =
-        font.Create(r.barFontName, static_cast<float>(r.barFontSize), 0, Gdiplus::UnitPixel);
+        font.CreateOrSansSerif(r.barFontName, static_cast<float>(r.barFontSize), 0,
+                               Gdiplus::UnitPixel);
     gfx::GfxStringFormat format;
     format.Create();
     const float fw = static_cast<float>(w), fh = static_cast<float>(h);
@@ -257,7 +258,9 @@ void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::R
                   COLORREF colour, COLORREF halo, float o, const std::string& face, int style,
                   float size, int hAlign, int vAlign) {
     gfx::GfxFont font;
-    if (!font.Create(face, size, style)) return;  // a missing font leaves the text out
+    // The skin's face names are Chinese: on another code page the caption still
+    // gets a title, in the generic face.
+    if (!font.CreateOrSansSerif(face, size, style)) return;
     gfx::GfxStringFormat format;
     format.Create();
     format.SetAlign(static_cast<Gdiplus::StringAlignment>(hAlign));
