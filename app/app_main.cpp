@@ -6,7 +6,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "skin/core/skin_init.h"
+#include "skin/frame/skin_init.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // For shortcuts and scripts: no window, no GDI+, the helper's result as exit code.

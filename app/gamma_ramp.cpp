@@ -1,6 +1,6 @@
 #include "app/gamma_ramp.h"
 
-#include "skin/core/gdi_guards.h"
+#include "skin/base/gdi_guards.h"
 #include "tools/calibration/display.h"
 
 namespace app {

@@ -1,9 +1,9 @@
 #include "app/main_window.h"
 
 #include "app/status_line.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/window/background.h"
-#include "skin/window/window_table.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/background.h"
+#include "skin/base/window_table.h"
 #include "app/skin_hook.h"
 
 namespace app {

@@ -4,9 +4,9 @@
 
 #include "app/trim.h"
 #include "resources/embedded.h"
-#include "skin/core/skin_init.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/apply_skin.h"
+#include "skin/frame/skin_init.h"
+#include "skin/base/skin_state.h"
+#include "skin/entry/apply_skin.h"
 
 namespace app {
 

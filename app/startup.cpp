@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "app/skin_hook.h"
-#include "skin/core/skin_state.h"
+#include "skin/base/skin_state.h"
 
 namespace app {
 

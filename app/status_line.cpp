@@ -1,8 +1,8 @@
 #include "app/status_line.h"
 
 #include "app/runtime.h"
-#include "skin/core/frame_painter.h"
-#include "skin/window/window_table.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/base/window_table.h"
 
 namespace app {
 namespace {

@@ -12,8 +12,8 @@
 #include "gallery/gallery.h"
 #include "skin/controls/container.h"
 #include "skin/controls/toolbar_registration.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace gallery {
 namespace {

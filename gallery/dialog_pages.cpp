@@ -11,7 +11,7 @@
 #include "gallery/dialog_ids.h"
 #include "gallery/gallery.h"
 #include "skin/controls/toolbar_registration.h"
-#include "skin/window/skinner_kit.h"
+#include "skin/base/skinner_kit.h"
 
 namespace gallery {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "resources/embedded.h"
-#include "skin/core/skin_init.h"
-#include "skin/window/apply_skin.h"
+#include "skin/frame/skin_init.h"
+#include "skin/entry/apply_skin.h"
 
 namespace gallery {
 namespace {
@@ -204,9 +204,9 @@ HWND CreateGallery(HINSTANCE instance, bool skinned) {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = std::min(16, GetSystemMetrics(SM_CYSCREEN) - height - 60);
     HMENU menu = CreateGalleryMenu();
-    HWND window = CreateWindowExA(WS_EX_APPWINDOW, kWindowClass, "皮肤控件样例", kWindowStyle,
-                                  std::max(x, 0), std::max(y, 0), width, height, nullptr, menu,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExA(WS_EX_APPWINDOW, kWindowClass, "皮肤控件样例", kWindowStyle, std::max(x, 0),
+                        std::max(y, 0), width, height, nullptr, menu, instance, nullptr);
     if (!window) {
         DestroyMenu(menu);
         return nullptr;

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "gallery/gallery.h"
-#include "skin/core/skin_init.h"
-#include "skin/core/skin_state.h"
+#include "skin/frame/skin_init.h"
+#include "skin/base/skin_state.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     const std::string args = commandLine ? commandLine : "";

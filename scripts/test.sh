@@ -5,6 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup.sh"
 . "$root/scripts/env.sh"
+bash "$root/scripts/check_layers.sh"
 # Every target is compiled for both architectures; the tests run on the one
 # this machine can start (TOVIK_ONE_ARCH=1 skips the other, for a quick loop).
 if [ -n "${TOVIK_ONE_ARCH:-}" ]; then

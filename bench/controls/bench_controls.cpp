@@ -12,8 +12,8 @@
 #include "bench/common/timing.h"
 #include "bench/controls/control_rows.h"
 #include "gallery/gallery.h"
-#include "skin/core/frame_painter.h"
-#include "skin/window/window_table.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/base/window_table.h"
 
 namespace bench {
 

@@ -7,7 +7,7 @@
 #include "bench/controls/control_rows.h"
 #include "gallery/gallery.h"
 #include "skin/controls/toolbar.h"
-#include "skin/core/gdi_guards.h"
+#include "skin/base/gdi_guards.h"
 
 namespace bench {
 namespace {

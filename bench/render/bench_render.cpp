@@ -13,12 +13,12 @@
 #include "bench/common/timing.h"
 #include "gfx/gfx.h"
 #include "resources/embedded.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/skin_init.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/apply_skin.h"
-#include "skin/window/button_skin.h"
-#include "skin/window/window_table.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/frame/skin_init.h"
+#include "skin/base/skin_state.h"
+#include "skin/entry/apply_skin.h"
+#include "skin/controls/button_skin.h"
+#include "skin/base/window_table.h"
 
 namespace {
 

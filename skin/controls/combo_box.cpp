@@ -5,11 +5,11 @@
 #include <string>
 
 #include "skin/controls/control_paint.h"
-#include "skin/core/look.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/focus_cues.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/base/look.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/focus_cues.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {

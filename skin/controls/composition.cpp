@@ -10,11 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "skin/core/gdi_guards.h"
-#include "skin/core/look.h"
-#include "skin/window/background.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/look.h"
+#include "skin/base/background.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {

@@ -11,15 +11,16 @@
 
 #include "gfx/gfx.h"
 #include "skin/controls/owner_draw.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/core/look.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/background.h"
-#include "skin/window/focus_cues.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/text_look.h"
-#include "skin/window/window_table.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/base/shapes.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/look.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/background.h"
+#include "skin/base/focus_cues.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/text_look.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {

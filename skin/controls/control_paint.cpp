@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "resources/skin_images.h"
-#include "skin/core/frame_painter.h"
+#include "skin/base/shapes.h"
 
 namespace skin {
 namespace {

@@ -8,7 +8,7 @@
 #include "skin/controls/toolbar_registration.h"
 #include "skin/controls/trackbar.h"
 #include "skin/controls/up_down.h"
-#include "skin/window/apply_skin.h"
+#include "skin/controls/button_skin.h"
 
 namespace skin {
 

@@ -1,7 +1,7 @@
 #include "skin/controls/owner_draw.h"
 
-#include "skin/window/button_skin.h"
-#include "skin/window/window_table.h"
+#include "skin/controls/button_skin.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 

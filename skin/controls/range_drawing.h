@@ -6,7 +6,7 @@
 #include <span>
 
 #include "gfx/gfx.h"
-#include "skin/core/frame_painter.h"
+#include "skin/base/shapes.h"
 
 namespace skin::range_draw {
 

@@ -5,9 +5,9 @@
 #pragma once
 #include <windows.h>
 
-#include "skin/window/skinner_kit.h"
+#include "skin/base/skinner_kit.h"
 
-#include "skin/window/control_records.h"
+#include "skin/base/control_records.h"
 
 namespace skin {
 

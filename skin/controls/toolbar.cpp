@@ -11,12 +11,12 @@
 
 #include "gfx/gfx.h"
 #include "skin/controls/composition.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/core/look.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/base/shapes.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/look.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {

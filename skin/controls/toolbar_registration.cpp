@@ -8,10 +8,10 @@
 #include "skin/controls/container.h"
 #include "skin/controls/control_passes.h"
 #include "skin/controls/toolbar.h"
-#include "skin/core/look.h"
-#include "skin/window/apply_skin.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/base/look.h"
+#include "skin/base/control_font.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {

@@ -9,10 +9,10 @@
 
 #include "resources/skin_images.h"
 #include "skin/controls/range_drawing.h"
-#include "skin/core/look.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/focus_cues.h"
-#include "skin/window/skinner_kit.h"
+#include "skin/base/look.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/focus_cues.h"
+#include "skin/base/skinner_kit.h"
 
 namespace skin {
 namespace {

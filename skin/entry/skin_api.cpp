@@ -11,13 +11,13 @@
 #include "resources/skin_images.h"
 #include "skin/controls/container.h"
 #include "skin/controls/toolbar_registration.h"
-#include "skin/core/skin_init.h"
-#include "skin/core/skin_state.h"
+#include "skin/frame/skin_init.h"
+#include "skin/base/skin_state.h"
 #include "skin/entry/unskin.h"
-#include "skin/window/apply_skin.h"
-#include "skin/window/control_options.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/entry/apply_skin.h"
+#include "skin/base/control_options.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {
@@ -63,7 +63,8 @@ bool WantsSkin(HWND w) {
 }
 
 bool SkinWhole(HWND window) {
-    if (!window || !IsWindow(window) || (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) return false;
+    if (!window || !IsWindow(window) || (GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+        return false;
     if (FindWindowIndex(window) > 0) return true;
     if (IsKeptNative(window)) return false;
     ApplySkin(window);
@@ -118,7 +119,7 @@ void RemoveHooks() {
 
 int PlacementMode(int placement) {
     switch (placement) {
-        case 1: return 4;  // tiled, mirrored at the seams
+        case 1: return 4;   // tiled, mirrored at the seams
         default: return 3;  // stretched over the window
     }
 }

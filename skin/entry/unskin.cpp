@@ -1,8 +1,8 @@
 #include "skin/entry/unskin.h"
 
-#include "skin/core/window_proc.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/frame/window_proc.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {
@@ -26,9 +26,9 @@ void UnskinControls(WindowRecord& r) {
             if constexpr (requires { entry.styleBefore; }) {
                 // Push buttons were made owner-drawn: their own type comes back.
                 if (entry.kind == kPushButton && entry.styleBefore)
-                    SetWindowLongA(control, GWL_STYLE,
-                                   (GetWindowLongA(control, GWL_STYLE) & ~0x0F) |
-                                       (entry.styleBefore & 0x0F));
+                    SetWindowLongA(
+                        control, GWL_STYLE,
+                        (GetWindowLongA(control, GWL_STYLE) & ~0x0F) | (entry.styleBefore & 0x0F));
             }
             UninstallSubclass(control, PropsOf(kind));
             entry = {};

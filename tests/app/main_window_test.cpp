@@ -10,8 +10,8 @@
 
 #include "app/startup.h"
 #include "app/trim.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/window_table.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/window_table.h"
 #include "tests/app/app_test_util.h"
 #include "tests/support/win_test.h"
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "app/main_window.h"
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 #include "tests/app/app_test_util.h"
 
 using namespace app;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "gallery/gallery.h"
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 #include "tests/support/leak_check.h"
 #include "tests/support/win_test.h"
 
@@ -180,9 +180,9 @@ TEST_F(GalleryTest, NothingRunsPastTheWindowsEdge) {
         GetWindowTextA(w, text, sizeof text);
         EXPECT_TRUE(EqualRect(&inside, &r))
             << ClassOf(w) << " \"" << text << "\" at (" << r.left - client.left << ", "
-            << r.top - client.top << ")-(" << r.right - client.left << ", "
-            << r.bottom - client.top << ") in a client area of " << client.right - client.left
-            << " x " << client.bottom - client.top;
+            << r.top - client.top << ")-(" << r.right - client.left << ", " << r.bottom - client.top
+            << ") in a client area of " << client.right - client.left << " x "
+            << client.bottom - client.top;
     }
 }
 
@@ -191,14 +191,17 @@ TEST_F(GalleryTest, NothingRunsPastTheWindowsEdge) {
 // flat and a second batch must not grow memory.
 TEST_F(GalleryTest, HoverAndFocusRepaintsLeakNothing) {
     ASSERT_FALSE(controls_.empty());
-    const auto g = MeasureGrowth(12, [&] {
-        for (HWND c : controls_) {
-            SendMessageA(c, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
-            SendMessageA(c, WM_SETFOCUS, 0, 0);
-            SendMessageA(c, WM_KILLFOCUS, 0, 0);
-            SendMessageA(c, WM_MOUSELEAVE, 0, 0);
-        }
-    }, 1);
+    const auto g = MeasureGrowth(
+        12,
+        [&] {
+            for (HWND c : controls_) {
+                SendMessageA(c, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+                SendMessageA(c, WM_SETFOCUS, 0, 0);
+                SendMessageA(c, WM_KILLFOCUS, 0, 0);
+                SendMessageA(c, WM_MOUSELEAVE, 0, 0);
+            }
+        },
+        1);
     std::printf(
         "[ leak     ] %zu controls: GDI objects %+d then %+d, private bytes %+lld then %+lld\n",
         controls_.size(), g.firstGdi, g.secondGdi, g.firstBytes, g.secondBytes);

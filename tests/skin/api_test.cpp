@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 #include "tests/skin/api_resources.h"
 #include "tests/support/leak_check.h"
 #include "tests/support/win_test.h"
@@ -51,7 +51,8 @@ protected:
         tovik::skin::Stop();
     }
     HWND Dialog(int id = IDD_API_DIALOG, HWND parent = nullptr, DLGPROC proc = PlainDialogProc) {
-        HWND d = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), parent, proc, 0);
+        HWND d =
+            CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), parent, proc, 0);
         if (d) windows_.push_back(d);
         return d;
     }
@@ -74,7 +75,8 @@ TEST_F(PublicInterface, OneCallSkinsAWindowWithEverythingOnIt) {
     }
     EXPECT_FALSE(SkinnedControl(Control(d, IDC_API_KEPT))) << "a kept control stays native";
     EXPECT_EQ(GetWindowLongA(Control(d, IDC_API_KEPT), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
-    EXPECT_FALSE(tovik::skin::SkinWindow(Control(d, IDC_API_EDIT))) << "a child is no window to skin";
+    EXPECT_FALSE(tovik::skin::SkinWindow(Control(d, IDC_API_EDIT)))
+        << "a child is no window to skin";
     EXPECT_FALSE(tovik::skin::SkinWindow(nullptr));
 }
 
@@ -203,8 +205,9 @@ TEST_F(PublicInterface, StartingAndStoppingWithWindowsOpenLeavesNothingBehind) {
     EXPECT_EQ(growth.firstGdi, 0);
     EXPECT_EQ(growth.secondGdi, 0);
     EXPECT_LE(growth.secondBytes, testing_support::kMemorySlack);
-    std::printf("[ figures  ] start, skin, stop x 40: GDI objects %+d then %+d, bytes %+lld then %+lld\n",
-                growth.firstGdi, growth.secondGdi, growth.firstBytes, growth.secondBytes);
+    std::printf(
+        "[ figures  ] start, skin, stop x 40: GDI objects %+d then %+d, bytes %+lld then %+lld\n",
+        growth.firstGdi, growth.secondGdi, growth.firstBytes, growth.secondBytes);
     ASSERT_TRUE(tovik::skin::Start());
 }
 

@@ -3,9 +3,9 @@
 // two button skinners take.
 #include <gtest/gtest.h>
 
-#include "skin/core/frame_painter.h"
-#include "skin/core/window_proc.h"
-#include "skin/window/button_skin.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/frame/window_proc.h"
+#include "skin/controls/button_skin.h"
 #include "tests/skin/frame_fixture.h"
 
 using namespace frame_test;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "skin/window/background.h"
+#include "skin/base/background.h"
 #include "tests/skin/button_fixture.h"
 #include "tests/support/win_test.h"
 
@@ -99,8 +99,7 @@ TEST_F(BackgroundTest, PaintBackgroundDrawsTheSamePictureIntoTheCallersDc) {
     const RECT rect{2, 3, 42, 23};
     Surface target(40, 20);
     skin::PaintBackground(push_, target.dc(), rect);
-    ExpectFramePixels(target.dc(), Record().frame.dc(), FrameOrigin(push_, window_), rect,
-                      "paint");
+    ExpectFramePixels(target.dc(), Record().frame.dc(), FrameOrigin(push_, window_), rect, "paint");
 }
 
 TEST_F(BackgroundTest, ControlInsideRecordedGroupBoxTakesTheFramePicture) {

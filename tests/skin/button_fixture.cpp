@@ -5,9 +5,9 @@
 #include <gdiplus.h>
 
 #include "gfx/gfx.h"
-#include "skin/core/skin_init.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/apply_skin.h"
+#include "skin/frame/skin_init.h"
+#include "skin/base/skin_state.h"
+#include "skin/entry/apply_skin.h"
 #include "tests/support/win_test.h"
 
 namespace button_test {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 #include "tests/skin/skin_probe.h"
 
 namespace button_test {

@@ -6,9 +6,9 @@
 
 #include "gfx/gfx.h"
 #include "resources/skin_images.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/background.h"
-#include "skin/window/button_skin.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/background.h"
+#include "skin/controls/button_skin.h"
 #include "tests/skin/button_fixture.h"
 #include "tests/support/msg_sequence.h"
 #include "tests/support/win_test.h"

@@ -11,7 +11,7 @@
 #include "skin/controls/composition.h"
 #include "skin/controls/toolbar.h"
 #include "skin/controls/toolbar_registration.h"
-#include "skin/core/skin_init.h"
+#include "skin/frame/skin_init.h"
 #include "tests/skin/container_fixture.h"
 
 namespace container_test {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 #include "tests/support/win_test.h"
 
 namespace container_test {

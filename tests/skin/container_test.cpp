@@ -8,9 +8,10 @@
 
 #include "skin/controls/container.h"
 #include "skin/controls/toolbar_registration.h"
-#include "skin/window/apply_skin.h"
-#include "skin/window/background.h"
-#include "skin/window/skinner_kit.h"
+#include "skin/entry/apply_skin.h"
+#include "skin/controls/button_skin.h"
+#include "skin/base/background.h"
+#include "skin/base/skinner_kit.h"
 #include "tests/skin/container_fixture.h"
 #include "tests/support/leak_check.h"
 #include "tests/support/msg_sequence.h"

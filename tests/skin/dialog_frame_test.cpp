@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/core/frame_painter.h"
-#include "skin/core/menu_bar.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/frame/menu_bar.h"
 #include "tests/skin/dialog_frame.h"
 #include "tests/skin/frame_fixture.h"
 #include "tests/support/win_test.h"
@@ -230,7 +230,8 @@ TEST_F(DialogFrame, TheMenuRowSendsTheMenusMessagesAndItsCommands) {
 TEST_F(DialogFrame, TheRowFollowsTheProgramsChangesToItsMenu) {
     SkinIt();
     HMENU bar = GetMenu(dialog_);
-    const int before = Record().menuRow.items.at(1).box.right - Record().menuRow.items.at(1).box.left;
+    const int before =
+        Record().menuRow.items.at(1).box.right - Record().menuRow.items.at(1).box.left;
     ModifyMenuA(bar, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(GetSubMenu(bar, 1)),
                 "&View everything");
     EnableMenuItem(bar, 2, MF_BYPOSITION | MF_GRAYED);

@@ -10,7 +10,7 @@
 
 #include "skin/controls/container.h"
 #include "skin/controls/toolbar_registration.h"
-#include "skin/window/skinner_kit.h"
+#include "skin/base/skinner_kit.h"
 #include "tests/skin/dialog_fixture.h"
 #include "tests/skin/test_dialog_ids.h"
 #include "tests/support/win_test.h"

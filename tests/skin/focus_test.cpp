@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "skin/controls/toolbar_registration.h"
-#include "skin/core/gdi_guards.h"
+#include "skin/base/gdi_guards.h"
 #include "tests/skin/text_fixture.h"
 #include "tests/support/win_test.h"
 

@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/core/skin_init.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/apply_skin.h"
-#include "skin/window/window_table.h"
+#include "skin/frame/skin_init.h"
+#include "skin/base/skin_state.h"
+#include "skin/entry/apply_skin.h"
+#include "skin/base/window_table.h"
 #include "tests/skin/skin_probe.h"
 #include "tests/support/leak_check.h"
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "skin/core/frame_painter.h"
-#include "skin/window/button_skin.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/controls/button_skin.h"
 #include "tests/skin/frame_fixture.h"
 
 using namespace frame_test;

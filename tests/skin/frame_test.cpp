@@ -5,8 +5,8 @@
 
 #include "gfx/gfx.h"
 #include "resources/embedded.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/window_proc.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/frame/window_proc.h"
 #include "tests/skin/frame_fixture.h"
 #include "tests/support/win_test.h"
 

@@ -1,5 +1,5 @@
 // The handle guards: each releases exactly once, into the DC it came from.
-#include "skin/core/gdi_guards.h"
+#include "skin/base/gdi_guards.h"
 
 #include <gtest/gtest.h>
 

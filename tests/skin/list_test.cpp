@@ -8,7 +8,7 @@
 
 #include "skin/controls/list_controls.h"
 #include "skin/controls/scroll_overlay.h"
-#include "skin/core/skin_state.h"
+#include "skin/base/skin_state.h"
 #include "tests/skin/text_fixture.h"
 
 namespace text_test {

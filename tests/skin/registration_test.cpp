@@ -12,7 +12,7 @@
 #include "skin/controls/container.h"
 #include "skin/controls/toolbar.h"
 #include "skin/controls/toolbar_registration.h"
-#include "skin/window/skinner_kit.h"
+#include "skin/base/skinner_kit.h"
 #include "tests/skin/container_fixture.h"
 
 namespace container_test {

@@ -4,7 +4,7 @@
 
 #include "gfx/gfx.h"
 #include "resources/embedded.h"
-#include "skin/core/frame_painter.h"
+#include "skin/frame/frame_painter.h"
 #include "tests/skin/frame_fixture.h"
 #include "tests/support/win_test.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "skin/core/skin_state.h"
+#include "skin/base/skin_state.h"
 
 namespace skin_test {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "skin/controls/toolbar.h"
 #include "skin/controls/toolbar_registration.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/skinner_kit.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/skinner_kit.h"
 #include "tests/skin/container_fixture.h"
 #include "tests/support/leak_check.h"
 #include "tests/support/msg_sequence.h"

@@ -7,8 +7,8 @@
 
 #include "gfx/gfx.h"
 #include "skin/controls/owner_draw.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/window_proc.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/frame/window_proc.h"
 #include "tests/skin/frame_fixture.h"
 #include "tests/support/leak_check.h"
 #include "tests/support/msg_sequence.h"

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "skin/core/frame_painter.h"
-#include "skin/core/window_proc.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/frame/window_proc.h"
 #include "tests/skin/frame_fixture.h"
 #include "tests/support/win_test.h"
 
@@ -68,10 +68,8 @@ TEST_F(WindowProc, MessageTable) {
         return [=] { return SendMessageA(w, m, wp, lp); };
     };
     const Row rows[] = {
-        {"WM_SIZE forgets the hot button",
-         [&] { r->hotButton = 2; },
-         WM_SIZE, send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(W, H)), true,
-         [&] { EXPECT_EQ(r->hotButton, 0); }},
+        {"WM_SIZE forgets the hot button", [&] { r->hotButton = 2; }, WM_SIZE,
+         send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(W, H)), true, [&] { EXPECT_EQ(r->hotButton, 0); }},
         {"WM_ERASEBKGND answers 1 and erases nothing", [&] { SetBkMode(memory, OPAQUE); },
          WM_ERASEBKGND,
          [&] {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "skin/core/message_names.h"
-#include "skin/window/window_table.h"
+#include "skin/base/message_names.h"
+#include "skin/base/window_table.h"
 
 namespace testing_support {
 namespace {

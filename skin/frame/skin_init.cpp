@@ -1,13 +1,13 @@
-#include "skin/core/skin_init.h"
+#include "skin/frame/skin_init.h"
 
 #include <gdiplus.h>
 
 #include <random>
 
 #include "gfx/gfx.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/window_table.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {

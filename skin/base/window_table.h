@@ -11,8 +11,8 @@
 
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_tooltip.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/window/control_records.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/control_records.h"
 
 namespace skin {
 
@@ -185,8 +185,8 @@ struct MenuRow {
     HMENU menu = nullptr;
     int top = 0, height = 0;  // the band in window coordinates; height 0 = no row
     std::vector<MenuBarItem> items;
-    int hot = -1;   // item under the pointer
-    int open = -1;  // item whose drop-down is showing
+    int hot = -1;       // item under the pointer
+    int open = -1;      // item whose drop-down is showing
     bool cues = false;  // mnemonics underlined (the keyboard opened the menu)
 };
 
@@ -201,7 +201,8 @@ struct WindowRecord {
     // The user may resize it (WS_THICKFRAME, or size limits of the program's own
     // that leave room to resize).
     bool sizable = false;
-    LONG styleBefore = 0, exStyleBefore = 0;  // as the program made it, put back when the skin stops
+    LONG styleBefore = 0,
+         exStyleBefore = 0;  // as the program made it, put back when the skin stops
     MenuRow menuRow;
     int captionHeight = 25;
     bool helpButton = false, menuButton = false, minimizeButton = false, maximizeButton = false;
@@ -240,7 +241,7 @@ struct WindowRecord {
     ControlList<GroupBoxRecord> groupBoxes;
     ControlList<StaticRecord> statics;
     bool frameDirty = true;
-    bool rendering = false;  // a full render is under way (it reshapes the window)
+    bool rendering = false;    // a full render is under way (it reshapes the window)
     SIZE repaintedSize{0, 0};  // the window size whose change last repainted everything
     HoverState hover;
 

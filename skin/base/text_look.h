@@ -8,7 +8,7 @@
 #include <string>
 
 #include "gfx/gfx_font.h"
-#include "skin/window/skinner_kit.h"
+#include "skin/base/skinner_kit.h"
 
 namespace skin {
 

@@ -8,6 +8,7 @@
 
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_path.h"
+#include "skin/base/control_font.h"
 
 namespace skin {
 
@@ -25,5 +26,18 @@ void PaintCheckBox(HWND window, UINT itemState);
 void DrawGlow(gfx::GfxGraphics& g, const gfx::GfxPath& path, int count, COLORREF colour, int alpha);
 // The check mark recoloured with the accent colour, as PNG bytes.
 std::vector<std::uint8_t> TintedCheckMark();
+
+// The button skinners (direct "BUTTON" children of parent).
+void SkinPushButtons(int index, HWND parent);
+void SkinCheckAndRadioButtons(int index, HWND parent);
+
+// The font a push button draws with: 宋体 for a face that could not be read,
+// 12 for a size that could not.
+ControlFont PushButtonFont(ControlFont read);
+
+// Button type tests on the low four style bits.
+bool IsPushButtonStyle(HWND control);
+bool IsRadioStyle(HWND control);
+bool IsCheckBoxStyle(HWND control);
 
 }  // namespace skin

@@ -1,8 +1,8 @@
-#include "skin/window/focus_cues.h"
+#include "skin/base/focus_cues.h"
 
 #include "gfx/gfx.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/skin_state.h"
+#include "skin/base/shapes.h"
+#include "skin/base/skin_state.h"
 
 namespace skin {
 

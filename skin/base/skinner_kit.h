@@ -11,9 +11,9 @@
 
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_image.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/window/control_options.h"
-#include "skin/window/window_table.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/control_options.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 
@@ -45,6 +45,9 @@ void RegisterSkinProcedure(WNDPROC proc);
 // True when the window already carries one of the skin's procedures: installed
 // as its procedure, or saved as the previous one under any skin property.
 bool CarriesSkinProcedure(HWND window);
+// True when the window's procedure is no longer its class's own: the program
+// (or something else) subclassed it, typically to paint it itself.
+bool ProcedureReplaced(HWND window);
 // Subclasses control with proc and ties it to position `position` of window
 // `index`'s list. Returns the replaced procedure, or null when the control is
 // refused: the program kept it native (control_options.h), or it already

@@ -1,6 +1,6 @@
-#include "skin/window/frame_layout.h"
+#include "skin/frame/frame_layout.h"
 
-#include "skin/core/menu_bar.h"
+#include "skin/frame/menu_bar.h"
 
 namespace skin {
 namespace {

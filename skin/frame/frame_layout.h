@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 

@@ -1,19 +1,20 @@
 // Skinned push buttons, check boxes and radio buttons: the subclass procedure that
 // tracks hover, press and focus, and the painters that draw over the background.
-#include "skin/window/button_skin.h"
+#include "skin/controls/button_skin.h"
 
 #include <span>
+#include <string>
 
 #include "gfx/gfx.h"
 #include "resources/skin_images.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/core/look.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/focus_cues.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/text_look.h"
-#include "skin/window/window_table.h"
+#include "skin/base/shapes.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/look.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/focus_cues.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/text_look.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {
@@ -517,6 +518,83 @@ std::vector<std::uint8_t> TintedCheckMark() {
     gfx::GfxBitmap image;
     if (!WrapPixels(mark, image)) return {};
     return image.SaveToBytes(gfx::kFormatPng);
+}
+
+namespace {
+
+LONG ButtonType(HWND control) { return GetWindowLongA(control, GWL_STYLE) & 0x0F; }
+
+std::string WindowTextOf(HWND hwnd) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+bool IsPushButtonStyle(HWND control) {
+    LONG t = ButtonType(control);
+    return !(t & 2) && !(t & 4) && !((t & 1) && (t & 8));
+}
+bool IsRadioStyle(HWND control) {
+    LONG t = ButtonType(control);
+    return (t & 1) && (t & 8) && !(t & 2) && !(t & 4);
+}
+bool IsCheckBoxStyle(HWND control) {
+    LONG t = ButtonType(control);
+    return (t & 2) && !(t & 4);
+}
+
+ControlFont PushButtonFont(ControlFont read) {
+    if (read.faceName.empty()) read.faceName = "宋体";
+    if (read.size == 0) read.size = 12;
+    return read;
+}
+
+void SkinPushButtons(int index, HWND parent) {
+    WindowRecord* r = Table().At(index);
+    if (!r || !State().controlBackground) return;
+    for (HWND c : ChildrenOfClass(parent, "BUTTON")) {
+        const LONG s = GetWindowLongA(c, GWL_STYLE);
+        if ((s & 0x0F) == BS_OWNERDRAW || !IsPushButtonStyle(c)) continue;
+        if (FindButtonRecord(index, c) > 0 || CarriesSkinProcedure(c)) continue;
+        if (ProcedureReplaced(c)) continue;  // the program paints it itself
+        ButtonRecord rec;
+        rec.window = c;
+        rec.kind = kPushButton;
+        rec.text = WindowTextOf(c);
+        const ControlFont font = PushButtonFont(ReadControlFont(c));
+        rec.fontName = font.faceName;
+        rec.fontSize = font.size;
+        rec.fontStyle = font.style;
+        rec.styleBefore = s;
+        if (AddAndSubclass(index, c, &WindowRecord::buttons, std::move(rec), ButtonSubclassProc))
+            SetWindowLongA(c, GWL_STYLE, (s & ~0x0F) | BS_OWNERDRAW);
+    }
+}
+
+void SkinCheckAndRadioButtons(int index, HWND parent) {
+    WindowRecord* r = Table().At(index);
+    if (!r || !State().controlBackground) return;
+    for (HWND c : ChildrenOfClass(parent, "BUTTON")) {
+        if ((!IsRadioStyle(c) && !IsCheckBoxStyle(c)) || CarriesSkinProcedure(c)) continue;
+        if (ProcedureReplaced(c)) continue;  // the program paints it itself
+        const LONG s = GetWindowLongA(c, GWL_STYLE);
+        const bool checked = SendMessageA(c, BM_GETCHECK, 0, 0) == 1;
+        if ((s & 0x0F) == BS_OWNERDRAW) continue;
+        ButtonRecord rec;
+        rec.window = c;
+        rec.text = WindowTextOf(c);
+        rec.checked = checked;
+        rec.parent = parent;
+        rec.kind = IsCheckBoxStyle(c) ? kCheckBox : kRadioButton;
+        const ControlFont font = ReadControlFont(c);
+        rec.fontName = font.faceName;
+        rec.fontSize = font.size;
+        rec.fontStyle = font.style;
+        AddAndSubclass(index, c, &WindowRecord::buttons, std::move(rec), ButtonSubclassProc);
+    }
 }
 
 }  // namespace skin

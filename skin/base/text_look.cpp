@@ -1,8 +1,8 @@
-#include "skin/window/text_look.h"
+#include "skin/base/text_look.h"
 
 #include <cmath>
 
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {

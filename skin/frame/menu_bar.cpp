@@ -1,18 +1,18 @@
-#include "skin/core/menu_bar.h"
+#include "skin/frame/menu_bar.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "skin/core/frame_painter.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/window/frame_layout.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/frame/frame_layout.h"
 
 namespace skin {
 namespace {
 
-constexpr int kItemPadding = 8;   // left and right of an item's text
-constexpr int kRowPadding = 4;    // above and below the text
-constexpr int kRowInset = 2;      // from the border to the first item
+constexpr int kItemPadding = 8;  // left and right of an item's text
+constexpr int kRowPadding = 4;   // above and below the text
+constexpr int kRowInset = 2;     // from the border to the first item
 
 std::string ItemText(HMENU menu, int position) {
     char buffer[256] = {};
@@ -144,9 +144,9 @@ void TrackSystemMenu(HWND window, POINT screen) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!r || !menu) return;
     PrepareSystemMenu(*r, menu);
-    const UINT command = static_cast<UINT>(TrackPopupMenuEx(
-        menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, screen.x, screen.y,
-        window, nullptr));
+    const UINT command = static_cast<UINT>(
+        TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                         screen.x, screen.y, window, nullptr));
     if (command) PostMessageA(window, WM_SYSCOMMAND, command, 0);
 }
 
@@ -193,10 +193,9 @@ int LayoutMenuRow(WindowRecord& r, int windowWidth) {
         item.id = info.hSubMenu ? 0 : info.wID;
         item.popup = info.hSubMenu;
         item.state = info.fState;
-        const int width =
-            (info.fType & MFT_SEPARATOR) ? kItemPadding
-                                         : TextWidth(dc.get(), MenuItemLabel(item.text)) +
-                                               2 * kItemPadding;
+        const int width = (info.fType & MFT_SEPARATOR)
+                              ? kItemPadding
+                              : TextWidth(dc.get(), MenuItemLabel(item.text)) + 2 * kItemPadding;
         // Items that do not fit start a new row, as the system's menu bar does.
         if (x + width > right && x > left) {
             x = left;
@@ -233,8 +232,7 @@ void NoteMenuSelect(WPARAM wp, LPARAM lp) {
 
 void TrackMenuBar(int index, int item, bool byKeyboard) {
     WindowRecord* r = Table().At(index);
-    if (!r || g_track.active || item < 0 ||
-        item >= static_cast<int>(r->menuRow.items.size()))
+    if (!r || g_track.active || item < 0 || item >= static_cast<int>(r->menuRow.items.size()))
         return;
     const HWND window = r->window;
     SendMessageA(window, WM_INITMENU, reinterpret_cast<WPARAM>(r->menuRow.menu), 0);
@@ -276,9 +274,8 @@ void TrackMenuBar(int index, int item, bool byKeyboard) {
     r->menuRow.cues = false;
     POINT cursor{};
     GetCursorPos(&cursor);
-    r->menuRow.hot = WindowFromPoint(cursor) == window
-                         ? MenuItemAt(*r, ScreenToFrame(window, cursor))
-                         : -1;
+    r->menuRow.hot =
+        WindowFromPoint(cursor) == window ? MenuItemAt(*r, ScreenToFrame(window, cursor)) : -1;
     Redraw(window);
 }
 
@@ -349,8 +346,8 @@ void OpenMainMenu(int index, POINT screen) {
             AppendMenuA(all, MF_STRING | state, info.wID, text.c_str());
     }
     SendMessageA(window, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0);
-    TrackPopupMenuEx(all, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, screen.x, screen.y,
-                     window, nullptr);
+    TrackPopupMenuEx(all, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, screen.x, screen.y, window,
+                     nullptr);
     while (GetMenuItemCount(all) > 0) RemoveMenu(all, 0, MF_BYPOSITION);
     DestroyMenu(all);
 }

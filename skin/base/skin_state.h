@@ -28,6 +28,10 @@ struct Globals {
     unsigned skinImageGeneration = 0;  // bumped whenever the skin image changes
 
     void (*onDeactivate)() = nullptr;  // run when the application loses activation
+    // Paints an owner-drawn control of window `index` (WM_DRAWITEM reaches the
+    // window's procedure, the control painters sit above it; set when a window
+    // is skinned).
+    void (*drawItem)(int index, const DRAWITEMSTRUCT& item) = nullptr;
 };
 
 // The one instance; lives for the whole process.

@@ -1,6 +1,6 @@
-#include "skin/window/control_options.h"
+#include "skin/base/control_options.h"
 
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 

@@ -9,7 +9,7 @@
 
 #include "gfx/gfx_graphics.h"
 #include "gfx/gfx_path.h"
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 
@@ -47,20 +47,5 @@ void RefreshSkinnedChildren(int index);
 // region, so that a copy to dc never paints over the children. dc is the
 // window's client DC, or its whole-window DC when windowDc is set.
 void ExcludeChildren(HWND window, HDC dc, bool windowDc);
-
-// Shared outline primitives, also used by the control painters.
-// A rounded rectangle whose corner diameter d is clamped to 1..100.
-void AddRoundRect(gfx::GfxPath& path, float x, float y, float w, float h, float d);
-// Open outline rounded at the top two corners.
-void AddTopRoundedOutline(gfx::GfxPath& path, float x, float y, float w, float h, float d);
-// Open outline rounded at the top-right corner only.
-void AddTopRightRoundedOutline(gfx::GfxPath& path, float x, float y, float w, float h, float d);
-
-// Text drawn four times in the halo colour (alpha 150) offset by o in each
-// direction, then once in the colour. Alignments are GDI+ StringAlignment values.
-void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::RectF& rect,
-                  COLORREF colour, COLORREF halo, float offset = 1,
-                  const std::string& face = "宋体", int style = 0, float size = 13, int hAlign = 0,
-                  int vAlign = 0);
 
 }  // namespace skin

@@ -7,10 +7,11 @@ namespace skin {
 
 #define SKIN_MESSAGE_NAMES(X)                                                                      \
     X(WM_NULL)                                                                                     \
-    X(WM_CREATE) X(WM_DESTROY) X(WM_MOVE) X(WM_SIZE) X(WM_ACTIVATE) X(WM_SETFOCUS) X(              \
-        WM_KILLFOCUS) X(WM_ENABLE) X(WM_SETREDRAW) X(WM_SETTEXT) X(WM_GETTEXT) X(WM_GETTEXTLENGTH) \
-        X(WM_PAINT) X(WM_CLOSE) X(WM_QUERYENDSESSION) X(WM_QUIT) X(WM_QUERYOPEN) X(                \
-            WM_ERASEBKGND) X(WM_SYSCOLORCHANGE) X(WM_SHOWWINDOW) X(WM_ACTIVATEAPP) X(WM_SETCURSOR) \
+    X(WM_CREATE)                                                                                   \
+    X(WM_DESTROY) X(WM_MOVE) X(WM_SIZE) X(WM_ACTIVATE) X(WM_SETFOCUS) X(WM_KILLFOCUS) X(           \
+        WM_ENABLE) X(WM_SETREDRAW) X(WM_SETTEXT) X(WM_GETTEXT) X(WM_GETTEXTLENGTH) X(WM_PAINT)     \
+        X(WM_CLOSE) X(WM_QUERYENDSESSION) X(WM_QUIT) X(WM_QUERYOPEN) X(WM_ERASEBKGND) X(           \
+            WM_SYSCOLORCHANGE) X(WM_SHOWWINDOW) X(WM_ACTIVATEAPP) X(WM_SETCURSOR)                  \
             X(WM_MOUSEACTIVATE) X(WM_GETMINMAXINFO) X(WM_DRAWITEM) X(WM_MEASUREITEM) X(            \
                 WM_SETFONT) X(WM_GETFONT) X(WM_WINDOWPOSCHANGING) X(WM_WINDOWPOSCHANGED)           \
                 X(WM_NOTIFY) X(WM_STYLECHANGING) X(WM_STYLECHANGED) X(WM_GETICON) X(               \

@@ -1,18 +1,17 @@
-#include "skin/core/window_proc.h"
+#include "skin/frame/window_proc.h"
 
 #include <commctrl.h>
 
 #include <cmath>
 
-#include "skin/controls/owner_draw.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/core/look.h"
-#include "skin/core/menu_bar.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/frame_layout.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/frame/frame_painter.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/look.h"
+#include "skin/frame/menu_bar.h"
+#include "skin/base/skin_state.h"
+#include "skin/frame/frame_layout.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {
@@ -126,8 +125,8 @@ void OnPointerMove(int index, WindowRecord& r, POINT p, bool nonClient) {
     if (!r.mouseInside) TrackLeave(window, nonClient);
     if (r.ownsNonClient) SetMenuHot(index, nonClient ? MenuItemAt(r, p) : -1);
     if (!r.dragOption) return;
-    const bool nearStrip = r.stripX - 2 <= p.x && p.x <= r.stripX + r.stripWidth && 0 <= p.y &&
-                      p.y <= r.stripHeight;
+    const bool nearStrip =
+        r.stripX - 2 <= p.x && p.x <= r.stripX + r.stripWidth && 0 <= p.y && p.y <= r.stripHeight;
     if (nearStrip) {
         if (!r.hoverTimerRunning) {
             SetTimer(window, TimerId(window), kFadeInterval, nullptr);
@@ -255,7 +254,8 @@ void OnGetMinMaxInfo(const WindowRecord& r, MINMAXINFO* info) {
     monitor.cbSize = sizeof monitor;
     if (GetMonitorInfoA(MonitorFromWindow(r.window, MONITOR_DEFAULTTONEAREST), &monitor)) {
         const RECT& work = monitor.rcWork;
-        info->ptMaxPosition = {work.left - monitor.rcMonitor.left, work.top - monitor.rcMonitor.top};
+        info->ptMaxPosition = {work.left - monitor.rcMonitor.left,
+                               work.top - monitor.rcMonitor.top};
         info->ptMaxSize = {work.right - work.left, work.bottom - work.top};
     }
 }
@@ -448,8 +448,8 @@ LRESULT OnWindowPosChanged(const Msg& m, int index) {
 // The skin's bands around the program's client area.
 LRESULT OnNcCalcSize(const Msg& m, WindowRecord& r) {
     if (!m.lp) return 0;
-    RECT* rect = m.wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.lp)->rgrc[0]
-                      : reinterpret_cast<RECT*>(m.lp);
+    RECT* rect =
+        m.wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(m.lp)->rgrc[0] : reinterpret_cast<RECT*>(m.lp);
     const FrameInsets in = NonClientInsets(r, rect->right - rect->left);
     rect->left += in.left;
     rect->top += in.top;
@@ -519,7 +519,8 @@ LRESULT OnNcLButtonDown(const Msg& m, int index, WindowRecord& r, bool doubleCli
         // The caption's double-click is the maximise button's, as in a window
         // whose caption lies over its client area.
         if (r.doubleClickOption)
-            if (const int button = MaximizeButtonPosition(index)) CaptionButtonAction(index, button);
+            if (const int button = MaximizeButtonPosition(index))
+                CaptionButtonAction(index, button);
         return 0;
     }
     // Edges start the system's own resize; a double-click there means nothing.
@@ -554,7 +555,7 @@ void OnShowWindow(int index, WindowRecord& r, WPARAM wp) {
 void OnDrawItem(int index, LPARAM lp) {
     if (!lp) return;
     const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-    DispatchDrawItem(index, item);
+    if (State().drawItem) State().drawItem(index, item);
 }
 
 // Tree views repaint themselves after an item expands or collapses.
@@ -588,7 +589,10 @@ void OnLButtonDoubleClick(int index, const WindowRecord& r, POINT p) {
 bool DispatchNonClient(const Msg& m, int index, WindowRecord& r, LRESULT& result) {
     switch (m.message) {
         case WM_NCCALCSIZE: result = OnNcCalcSize(m, r); return true;
-        case WM_NCPAINT: PaintNonClient(index); result = 0; return true;
+        case WM_NCPAINT:
+            PaintNonClient(index);
+            result = 0;
+            return true;
         default: break;
     }
     if (!r.ownsNonClient) return false;
@@ -601,9 +605,7 @@ bool DispatchNonClient(const Msg& m, int index, WindowRecord& r, LRESULT& result
         case WM_NCMOUSELEAVE: OnMouseLeave(index, r); return false;
         // Activation changes no pixel of the skin's frame: the system must not
         // paint its own caption (lParam -1 keeps it from painting at all).
-        case WM_NCACTIVATE:
-            result = CallPrevious({m.window, m.message, m.wp, -1});
-            return true;
+        case WM_NCACTIVATE: result = CallPrevious({m.window, m.message, m.wp, -1}); return true;
         case WM_SYSCOMMAND:
             if ((m.wp & 0xFFF0) == SC_KEYMENU && OpenMenuByKey(index, static_cast<WPARAM>(m.lp))) {
                 result = 0;

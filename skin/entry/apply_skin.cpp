@@ -1,4 +1,4 @@
-#include "skin/window/apply_skin.h"
+#include "skin/entry/apply_skin.h"
 
 #include <climits>
 #include <memory>
@@ -6,28 +6,20 @@
 #include "gfx/gfx_font.h"
 #include "resources/skin_images.h"
 #include "skin/controls/control_passes.h"
-#include "skin/core/skin_init.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/core/look.h"
-#include "skin/core/skin_state.h"
-#include "skin/core/window_proc.h"
-#include "skin/window/button_skin.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/controls/owner_draw.h"
+#include "skin/frame/skin_init.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/look.h"
+#include "skin/base/skin_state.h"
+#include "skin/frame/window_proc.h"
+#include "skin/controls/button_skin.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {
 
 Bytes Copy(const res::ByteSpan& s) { return Bytes(s.data, s.data + s.size); }
-
-LONG ButtonType(HWND control) { return GetWindowLongA(control, GWL_STYLE) & 0x0F; }
-
-std::string WindowTextOf(HWND hwnd) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 void AddCaptionButton(WindowRecord& r, int& total, int width, const res::ByteSpan& image,
                       int command, const char* tooltip, const res::ByteSpan* second = nullptr) {
@@ -69,42 +61,8 @@ bool ProgramAllowsResize(HWND window) {
 
 }  // namespace
 
-bool IsPushButtonStyle(HWND control) {
-    LONG t = ButtonType(control);
-    return !(t & 2) && !(t & 4) && !((t & 1) && (t & 8));
-}
-bool IsRadioStyle(HWND control) {
-    LONG t = ButtonType(control);
-    return (t & 1) && (t & 8) && !(t & 2) && !(t & 4);
-}
-bool IsCheckBoxStyle(HWND control) {
-    LONG t = ButtonType(control);
-    return (t & 2) && !(t & 4);
-}
-
-ControlFont ReadControlFont(HWND control) {
-    ControlFont out;
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    gdi::WindowDc dc(control);
-    {
-        gfx::GfxFont f;
-        if (f.CreateFromHFONT(dc.get(), font)) {
-            out.size = static_cast<int>(f.GetSize());
-            out.style = f.GetStyle();
-            gfx::GfxFontFamily family;
-            if (f.GetFamily(family)) out.faceName = family.GetFamilyName();
-        }
-    }
-    return out;
-}
-
-ControlFont PushButtonFont(ControlFont read) {
-    if (read.faceName.empty()) read.faceName = "宋体";
-    if (read.size == 0) read.size = 12;
-    return read;
-}
-
 void ApplySkin(HWND window, const ApplySkinOptions& o) {
+    State().drawItem = DispatchDrawItem;
     if (!window || FindWindowIndex(window) > 0) return;
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
@@ -214,56 +172,6 @@ void ApplySkin(HWND window, const ApplySkinOptions& o) {
         SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameOnly | SWP_NOSIZE);
     }
     if (Table().At(index, window)) LayoutFrame(index);
-}
-
-void InvalidateHeaderList(int index) {
-    WindowRecord* r = Table().At(index);
-    if (!r) return;
-    for (const HeaderRecord& h : r->headers.entries())
-        if (h.window) InvalidateRect(h.window, nullptr, FALSE);
-}
-
-void SkinPushButtons(int index, HWND parent) {
-    WindowRecord* r = Table().At(index);
-    if (!r || !State().controlBackground) return;
-    for (HWND c : ChildrenOfClass(parent, "BUTTON")) {
-        const LONG s = GetWindowLongA(c, GWL_STYLE);
-        if ((s & 0x0F) == BS_OWNERDRAW || !IsPushButtonStyle(c)) continue;
-        if (FindButtonRecord(index, c) > 0 || CarriesSkinProcedure(c)) continue;
-        ButtonRecord rec;
-        rec.window = c;
-        rec.kind = kPushButton;
-        rec.text = WindowTextOf(c);
-        const ControlFont font = PushButtonFont(ReadControlFont(c));
-        rec.fontName = font.faceName;
-        rec.fontSize = font.size;
-        rec.fontStyle = font.style;
-        rec.styleBefore = s;
-        if (AddAndSubclass(index, c, &WindowRecord::buttons, std::move(rec), ButtonSubclassProc))
-            SetWindowLongA(c, GWL_STYLE, (s & ~0x0F) | BS_OWNERDRAW);
-    }
-}
-
-void SkinCheckAndRadioButtons(int index, HWND parent) {
-    WindowRecord* r = Table().At(index);
-    if (!r || !State().controlBackground) return;
-    for (HWND c : ChildrenOfClass(parent, "BUTTON")) {
-        if ((!IsRadioStyle(c) && !IsCheckBoxStyle(c)) || CarriesSkinProcedure(c)) continue;
-        const LONG s = GetWindowLongA(c, GWL_STYLE);
-        const bool checked = SendMessageA(c, BM_GETCHECK, 0, 0) == 1;
-        if ((s & 0x0F) == BS_OWNERDRAW) continue;
-        ButtonRecord rec;
-        rec.window = c;
-        rec.text = WindowTextOf(c);
-        rec.checked = checked;
-        rec.parent = parent;
-        rec.kind = IsCheckBoxStyle(c) ? kCheckBox : kRadioButton;
-        const ControlFont font = ReadControlFont(c);
-        rec.fontName = font.faceName;
-        rec.fontSize = font.size;
-        rec.fontStyle = font.style;
-        AddAndSubclass(index, c, &WindowRecord::buttons, std::move(rec), ButtonSubclassProc);
-    }
 }
 
 }  // namespace skin

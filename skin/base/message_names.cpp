@@ -1,4 +1,4 @@
-#include "skin/core/message_names.h"
+#include "skin/base/message_names.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 
 #include <algorithm>
 #include <array>

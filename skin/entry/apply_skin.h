@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/window/frame_layout.h"
+#include "skin/frame/frame_layout.h"
 
 namespace skin {
 
@@ -30,27 +30,5 @@ struct ApplySkinOptions {
 
 // Skins window once; a window already in the table is left untouched.
 void ApplySkin(HWND window, const ApplySkinOptions& options = {});
-
-void InvalidateHeaderList(int index);
-
-// The button skinners (direct "BUTTON" children of parent).
-void SkinPushButtons(int index, HWND parent);
-void SkinCheckAndRadioButtons(int index, HWND parent);
-
-struct ControlFont {
-    std::string faceName;
-    int size = 0;
-    int style = 0;
-};
-// The control's current font as GDI+ sees it.
-ControlFont ReadControlFont(HWND control);
-// The font a push button draws with: 宋体 for a face that could not be read,
-// 12 for a size that could not.
-ControlFont PushButtonFont(ControlFont read);
-
-// Button type tests on the low four style bits.
-bool IsPushButtonStyle(HWND control);
-bool IsRadioStyle(HWND control);
-bool IsCheckBoxStyle(HWND control);
 
 }  // namespace skin

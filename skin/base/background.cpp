@@ -1,6 +1,6 @@
 // What lies behind a skinned control: the frame picture of its skinned window, or
 // a container's own picture, with the tint of the group box it sits on.
-#include "skin/window/background.h"
+#include "skin/base/background.h"
 
 #include <commctrl.h>
 
@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "gfx/gfx.h"
-#include "skin/core/frame_painter.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/window_table.h"
+#include "skin/base/shapes.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/skin_state.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {

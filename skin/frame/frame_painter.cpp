@@ -1,17 +1,18 @@
-#include "skin/core/frame_painter.h"
+#include "skin/frame/frame_painter.h"
 
 #include <algorithm>
 #include <functional>
 #include <string_view>
 
 #include "gfx/gfx.h"
-#include "skin/core/gdi_guards.h"
-#include "skin/core/look.h"
-#include "skin/core/menu_bar.h"
-#include "skin/core/skin_state.h"
-#include "skin/window/frame_layout.h"
-#include "skin/window/skinner_kit.h"
-#include "skin/window/window_table.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/look.h"
+#include "skin/base/shapes.h"
+#include "skin/frame/menu_bar.h"
+#include "skin/base/skin_state.h"
+#include "skin/frame/frame_layout.h"
+#include "skin/base/skinner_kit.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 namespace {
@@ -230,52 +231,6 @@ void Separator(gfx::GfxGraphics& g, const WindowRecord& r, float x, int alpha) {
 
 }  // namespace
 
-void AddRoundRect(gfx::GfxPath& p, float x, float y, float w, float h, float d) {
-    d = std::clamp(d, 1.0f, 100.0f);
-    p.AddPathArc(x + w - d, y, d, d, 270, 90);
-    p.AddPathArc(x + w - d - 1, y + h - d - 1, d + 1, d + 1, 0, 90);
-    p.AddPathArc(x, y + h - d, d, d, 90, 90);
-    p.AddPathArc(x, y, d, d, 180, 90);
-    p.ClosePathFigure();
-}
-
-void AddTopRoundedOutline(gfx::GfxPath& p, float x, float y, float w, float h, float d) {
-    p.AddPathLine(x, y + h, x, y + d);
-    p.AddPathArc(x, y, d, d, 180, 90);
-    p.AddPathLine(x + d, y, x + w - d, y);
-    p.AddPathArc(x + w - d, y, d, d, 270, 90);
-    p.AddPathLine(x + w, y + d, x + w, y + h);
-}
-
-void AddTopRightRoundedOutline(gfx::GfxPath& p, float x, float y, float w, float h, float d) {
-    p.AddPathLine(x, y + h, x, y);
-    p.AddPathLine(x, y, x + w - d, y);
-    p.AddPathArc(x + w - d, y, d, d, 270, 90);
-    p.AddPathLine(x + w, y + d, x + w, y + h);
-}
-
-void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::RectF& rect,
-                  COLORREF colour, COLORREF halo, float o, const std::string& face, int style,
-                  float size, int hAlign, int vAlign) {
-    gfx::GfxFont font;
-    // The skin's face names are Chinese: on another code page the caption still
-    // gets a title, in the generic face.
-    if (!font.CreateOrSansSerif(face, size, style)) return;
-    gfx::GfxStringFormat format;
-    format.Create();
-    format.SetAlign(static_cast<Gdiplus::StringAlignment>(hAlign));
-    format.SetLineAlign(static_cast<Gdiplus::StringAlignment>(vAlign));
-    gfx::GfxSolidBrush brush;
-    brush.Create(Argb(150, halo));
-    const float offsets[4][2] = {{o, 0}, {-o, 0}, {0, o}, {0, -o}};
-    for (const auto& d : offsets) {
-        g.DrawString(text, font, brush, {rect.X + d[0], rect.Y + d[1], rect.Width, rect.Height},
-                     &format);
-    }
-    brush.SetColor(Argb(255, colour));
-    g.DrawString(text, font, brush, rect, &format);
-}
-
 void ApplyWindowShape(HWND window) {
     const SIZE size = FrameSize(window);
     gdi::Region wanted(CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, 5, 5));
@@ -364,7 +319,8 @@ void FullFrameRender(int index, HDC, bool present) {
 bool FrameIsCurrent(const WindowRecord& r) {
     if (!r.frame.dc() || r.frameDirty) return false;
     const SIZE size = FrameSize(r.window);
-    return std::max<LONG>(size.cx, 1) == r.frameWidth && std::max<LONG>(size.cy, 1) == r.frameHeight;
+    return std::max<LONG>(size.cx, 1) == r.frameWidth &&
+           std::max<LONG>(size.cy, 1) == r.frameHeight;
 }
 
 RECT MenuRowBox(const WindowRecord& r) {
@@ -414,7 +370,8 @@ void DrawMenuRow(int index, bool insideRender) {
     HDC dc = r->frame.dc();
     gdi::SelectGuard font(dc, MenuFont());
     SetBkMode(dc, TRANSPARENT);
-    const bool cues = menu.cues || !(SendMessageA(r->window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL);
+    const bool cues =
+        menu.cues || !(SendMessageA(r->window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL);
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_CENTER | (cues ? 0 : DT_HIDEPREFIX);
     for (const MenuBarItem& item : menu.items) {
         if (item.text.empty()) continue;

@@ -1,6 +1,6 @@
-#include "skin/core/skin_state.h"
+#include "skin/base/skin_state.h"
 
-#include "skin/window/window_table.h"
+#include "skin/base/window_table.h"
 
 namespace skin {
 

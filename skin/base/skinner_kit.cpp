@@ -1,13 +1,13 @@
-#include "skin/window/skinner_kit.h"
+#include "skin/base/skinner_kit.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
-#include "skin/core/gdi_guards.h"
-#include "skin/core/look.h"
-#include "skin/window/background.h"
+#include "skin/base/gdi_guards.h"
+#include "skin/base/look.h"
+#include "skin/base/background.h"
 
 namespace skin {
 namespace {
@@ -41,6 +41,11 @@ bool CarriesSkinProcedure(HWND window) {
     if (IsSkinProcedure(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC))))
         return true;
     return ProcProp(window, prop::kPrevProc) || ProcProp(window, prop::kToolbarPrevProc);
+}
+
+bool ProcedureReplaced(HWND window) {
+    return window && GetWindowLongPtrA(window, GWLP_WNDPROC) !=
+                         static_cast<LONG_PTR>(GetClassLongPtrA(window, GCLP_WNDPROC));
 }
 
 WNDPROC InstallSubclass(HWND control, WNDPROC proc, int index, int position,
