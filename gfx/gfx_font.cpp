@@ -54,6 +54,13 @@ bool GfxFont::CreateW(const std::wstring& familyName, float emSize, int style, g
     return CreateFromFamily(family, emSize, style, unit);
 }
 
+bool GfxFont::CreateOrSansSerif(std::string_view familyName, float emSize, int style,
+                                gp::Unit unit) {
+    if (Create(familyName, emSize, style, unit)) return true;
+    GfxFontFamily generic;
+    return generic.GetGenericSansSerif() && CreateFromFamily(generic, emSize, style, unit);
+}
+
 bool GfxFont::CreateFromDC(HDC dc) {
     return CreateInto<gp::GpFont>(*this, GdipCreateFontFromDC, dc);
 }

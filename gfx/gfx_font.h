@@ -34,6 +34,10 @@ public:
                 gp::Unit unit = gp::UnitWorld);
     bool CreateW(const std::wstring& familyName, float emSize, int style,
                  gp::Unit unit = gp::UnitWorld);
+    // As Create, but a family that is not installed (or whose ANSI name does not
+    // read in this code page) gives the generic sans-serif family instead.
+    bool CreateOrSansSerif(std::string_view familyName, float emSize, int style,
+                           gp::Unit unit = gp::UnitWorld);
     // The font selected into dc.
     bool CreateFromDC(HDC dc);
     // From font (as seen on dc); without a usable font, the one selected into dc.

@@ -41,7 +41,9 @@ void DrawHaloText(gfx::GfxGraphics& g, const std::string& text, const Gdiplus::R
                   COLORREF colour, COLORREF halo, float o, const std::string& face, int style,
                   float size, int hAlign, int vAlign) {
     gfx::GfxFont font;
-    if (!font.Create(face, size, style)) return;  // a missing font leaves the text out
+    // The skin's face names are Chinese: on another code page the caption still
+    // gets a title, in the generic face.
+    if (!font.CreateOrSansSerif(face, size, style)) return;
     gfx::GfxStringFormat format;
     format.Create();
     format.SetAlign(static_cast<Gdiplus::StringAlignment>(hAlign));

@@ -87,7 +87,7 @@ void DrawFaceText(gfx::GfxGraphics& g, HWND combo, float W, float H, bool select
     const std::string text = WindowText(combo);
     if (text.empty()) return;
     gfx::GfxFont font;
-    if (!font.Create("宋体", 12, 0, gp::UnitPixel)) return;
+    if (!font.CreateOrSansSerif("宋体", 12, 0, gp::UnitPixel)) return;
     COLORREF colour = static_cast<COLORREF>(GetIntProp(combo, prop::kTextColour));
     if (selected) {
         FillSolid(g, RectPath(3, 3, W - 17 - 8, H - 6), Argb(190, State().accentColour));

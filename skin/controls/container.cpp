@@ -56,7 +56,7 @@ bool MakeFont(gfx::GfxFont& font, const GroupBoxRecord& entry, float* size) {
         return true;
     }
     *size = static_cast<float>(kDefaultSize);
-    return font.Create(kDefaultFace, *size, entry.fontStyle, gp::UnitPixel);
+    return font.CreateOrSansSerif(kDefaultFace, *size, entry.fontStyle, gp::UnitPixel);
 }
 
 std::string WindowText(HWND window) {

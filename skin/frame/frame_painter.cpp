@@ -110,7 +110,8 @@ void DrawPanelContent(gfx::GfxGraphics& g, const WindowRecord& r, const Panel& p
     brush.Create(Argb(255, static_cast<COLORREF>(panel.option)));
     gfx::GfxFont font;
     const bool haveFont =
-        font.Create(r.barFontName, static_cast<float>(r.barFontSize), 0, Gdiplus::UnitPixel);
+        font.CreateOrSansSerif(r.barFontName, static_cast<float>(r.barFontSize), 0,
+                               Gdiplus::UnitPixel);
     gfx::GfxStringFormat format;
     format.Create();
     const float fw = static_cast<float>(w), fh = static_cast<float>(h);

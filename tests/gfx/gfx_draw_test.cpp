@@ -383,6 +383,34 @@ TEST(GfxFont, CreatesFromAnInstalledFamilyName) {
     EXPECT_EQ(missing.GetHandle(), nullptr);
 }
 
+TEST(GfxFont, AMissingFamilyFallsBackToTheGenericSansSerif) {
+    GfxFontFamily generic;
+    ASSERT_TRUE(generic.GetGenericSansSerif());
+    GfxFont installed;
+    ASSERT_TRUE(installed.Create("宋体", 9, 0));
+    GfxFontFamily installedFamily;
+    ASSERT_TRUE(installed.GetFamily(installedFamily));
+    ASSERT_NE(installedFamily.GetFamilyNameW(), generic.GetFamilyNameW());  // else proves nothing
+    struct Case {
+        const char* name;
+        std::wstring family;
+    };
+    const Case cases[] = {{"宋体", installedFamily.GetFamilyNameW()},
+                          {"没有这种字体", generic.GetFamilyNameW()},
+                          {"", generic.GetFamilyNameW()}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GfxFont font;
+        ASSERT_TRUE(font.CreateOrSansSerif(c.name, 11, gp::FontStyleItalic, gp::UnitPixel));
+        GfxFontFamily family;
+        ASSERT_TRUE(font.GetFamily(family));
+        EXPECT_EQ(family.GetFamilyNameW(), c.family);
+        EXPECT_FLOAT_EQ(font.GetSize(), 11);
+        EXPECT_EQ(font.GetUnit(), gp::UnitPixel);
+        EXPECT_EQ(font.GetStyle() & gp::FontStyleItalic, gp::FontStyleItalic);
+    }
+}
+
 TEST(GfxFont, CreatesFromHfontOrTheDeviceContextsFont) {
     HDC dc = CreateCompatibleDC(nullptr);
     HFONT hfont =

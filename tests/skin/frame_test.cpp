@@ -5,6 +5,7 @@
 
 #include "gfx/gfx.h"
 #include "resources/embedded.h"
+#include "skin/frame/frame_painter.h"
 #include "skin/frame/window_proc.h"
 #include "tests/skin/frame_fixture.h"
 #include "tests/support/win_test.h"
@@ -110,15 +111,26 @@ TEST_F(FrameLook, BorderIsADarkOuterLineAndALightInnerLine) {
 
 TEST_F(FrameLook, TitleIsWhiteTextWithAGreyHaloOnlyWhenAskedFor) {
     struct Case {
+        const char* label;
         bool drawTitle;
+        const char* face;  // nullptr: the skin's own
         bool expectText;
     };
-    for (const Case c : {Case{true, true}, Case{false, false}}) {
-        SCOPED_TRACE(c.drawTitle ? "drawCaptionTitle 1" : "drawCaptionTitle 0");
+    // A face that is not there (as the skin's Chinese face name is on another
+    // code page) still gives a title, in the generic face.
+    const Case cases[] = {{"drawCaptionTitle 1", true, nullptr, true},
+                          {"drawCaptionTitle 0", false, nullptr, false},
+                          {"face not installed", true, "NoSuchFace Tovik", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
         HWND w = CreateTopLevel(WS_POPUP | WS_SYSMENU, W, H, "WWWW Tovik");
         skin::ApplySkinOptions o = MainOptions();
         o.drawCaptionTitle = c.drawTitle;
         SkinAndShow(w, o);
+        if (c.face) {
+            RecordOf(w)->titleFontName = c.face;
+            skin::FullFrameRender(skin::FindWindowIndex(w), nullptr, false);
+        }
         HDC frame = FrameDc(w);
         ASSERT_NE(frame, nullptr);
         const int white = CountPixels(frame, kTitleBox, IsWhite);
