@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         full.push_back(TimeEach(reps, [&](int) { skin::FullFrameRender(index, nullptr, true); }));
         // As after a resize: the picture has to be laid out for the new size again.
         fresh.push_back(TimeEach(reps, [&](int) {
-            skin::Table().At(index)->pictureLayer.reset();
+            skin::Table().At(index)->background.reset();
             skin::FullFrameRender(index, nullptr, true);
         }));
         fade.push_back(TimeEach(reps, [&](int i) {

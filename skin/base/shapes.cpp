@@ -6,6 +6,13 @@
 
 namespace skin {
 
+void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float h, float top,
+                          float bottom, std::uint32_t from, std::uint32_t to) {
+    gfx::GfxLinearGradientBrush brush;
+    brush.CreateLineBrush({0, top}, {0, bottom}, from, to);
+    g.FillRectangle(brush, x, y, w, h);
+}
+
 void AddRoundRect(gfx::GfxPath& p, float x, float y, float w, float h, float d) {
     d = std::clamp(d, 1.0f, 100.0f);
     p.AddPathArc(x + w - d, y, d, d, 270, 90);

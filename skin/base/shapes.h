@@ -3,12 +3,17 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "gfx/gfx.h"
 
 namespace skin {
 
+// Fills (x, y, w, h) with a vertical gradient running from `from` at y = top to
+// `to` at y = bottom (GDI+ colours).
+void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float h, float top,
+                          float bottom, std::uint32_t from, std::uint32_t to);
 // A rounded rectangle whose corner diameter d is clamped to 1..100.
 void AddRoundRect(gfx::GfxPath& path, float x, float y, float w, float h, float d);
 // Open outline rounded at the top two corners.

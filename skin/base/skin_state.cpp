@@ -1,5 +1,6 @@
 #include "skin/base/skin_state.h"
 
+#include "skin/base/frame_background.h"
 #include "skin/base/window_table.h"
 
 namespace skin {
@@ -13,6 +14,7 @@ void CreateWindowTable() { Table().Clear(); }
 
 void ReleaseSkinData() {
     Globals& g = State();
+    ReleaseFastStretchSource();
     g.skinImage.clear();
     g.skinImage.shrink_to_fit();
     // Decoded images must not outlive GDI+: drop ours only while it still runs.
@@ -26,7 +28,6 @@ void ReleaseSkinData() {
         for (int i = 1; i <= Table().Count(); ++i) {
             WindowRecord* r = Table().At(i);
             if (r->decodedBackground) r->decodedBackground->Detach();
-            if (r->pictureLayer) r->pictureLayer->Detach();
             if (r->titleLayer.bitmap) r->titleLayer.bitmap->Detach();
             for (auto& layer : r->panelLayers)
                 if (layer.bitmap) layer.bitmap->Detach();

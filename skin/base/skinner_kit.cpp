@@ -73,7 +73,7 @@ bool UninstallSubclass(HWND control, const PropNames& names) {
         IsSkinProcedure(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
     RemoveIntProp(control, names.index);
     RemoveIntProp(control, names.owner);
-    RemovePropA(control, prop::kCuesHidden);
+    RemoveIntProp(control, prop::kCuesHidden);
     if (!ours) return false;  // the previous procedure stays known to the one in the chain
     SetWindowLongPtrA(control, GWLP_WNDPROC, GetIntProp(control, names.previous));
     RemoveIntProp(control, names.previous);
@@ -89,7 +89,22 @@ void ForgetControl(HWND control, const PropNames& names) {
     }
     for (const char* name : {names.index, names.owner, names.previous})
         RemoveIntProp(control, name);
-    RemovePropA(control, prop::kCuesHidden);
+    RemoveIntProp(control, prop::kCuesHidden);
+}
+
+namespace {
+// The control whose WM_PAINT is under way on this thread.
+thread_local HWND wholePaintUnderWay = nullptr;
+}  // namespace
+
+WholePaintScope::WholePaintScope(HWND control) : previous_(wholePaintUnderWay) {
+    wholePaintUnderWay = control;
+}
+
+WholePaintScope::~WholePaintScope() { wholePaintUnderWay = previous_; }
+
+bool NonClientPaintsWhole(HWND control) {
+    return control != wholePaintUnderWay && !GetUpdateRect(control, nullptr, FALSE);
 }
 
 LRESULT EraseNothing(const Msg& m) {

@@ -92,12 +92,33 @@ LRESULT CALLBACK GuardedProc(HWND window, UINT message, WPARAM wp, LPARAM lp) no
 // WM_ERASEBKGND: nothing is erased (the paint covers everything); text stays
 // transparent.
 LRESULT EraseNothing(const Msg& m);
+// Marks a control's WM_PAINT as under way from here to the end of the scope:
+// the WM_NCPAINT its BeginPaint sends comes after (or before) a whole paint.
+class WholePaintScope {
+public:
+    explicit WholePaintScope(HWND control);
+    ~WholePaintScope();
+    WholePaintScope(const WholePaintScope&) = delete;
+    WholePaintScope& operator=(const WholePaintScope&) = delete;
+
+private:
+    HWND previous_;
+};
+// For a control the skin paints whole also on WM_NCPAINT: false when a
+// WM_PAINT of the control is under way or still to come (its client area
+// waits to be painted), which paints it whole anyway. A repaint of both then
+// paints once.
+bool NonClientPaintsWhole(HWND control);
+
 // WM_PAINT: the painter draws and the update region is validated; a control the
 // painter cannot draw (nothing skinned behind it) paints itself instead.
 template <typename Painter>
 LRESULT PaintWhole(const Msg& m, Painter&& paint) {
     if (!paint(m.window)) return CallPrevious(m);
-    { gdi::PaintScope validate(m.window); }
+    {
+        const WholePaintScope painted(m.window);
+        gdi::PaintScope validate(m.window);
+    }
     return DefWindowProcA(m.window, m.message, m.wp, m.lp);
 }
 // WM_MOVE: what lies behind the control changed, so it repaints, then the

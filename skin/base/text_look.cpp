@@ -62,14 +62,14 @@ COLORREF Dimmed(COLORREF text, COLORREF background) {
 
 bool KeyboardCuesShown(HWND control) {
     if (SendMessageA(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) return false;
-    return GetPropA(control, prop::kCuesHidden) == nullptr;
+    return GetIntProp(control, prop::kCuesHidden) == 0;
 }
 
 void NoteUiState(HWND control, WPARAM wp) {
     if (!(HIWORD(wp) & UISF_HIDEACCEL)) return;
     switch (LOWORD(wp)) {
-        case UIS_SET: SetPropA(control, prop::kCuesHidden, reinterpret_cast<HANDLE>(1)); break;
-        case UIS_CLEAR: RemovePropA(control, prop::kCuesHidden); break;
+        case UIS_SET: SetIntProp(control, prop::kCuesHidden, 1); break;
+        case UIS_CLEAR: RemoveIntProp(control, prop::kCuesHidden); break;
         default: break;  // UIS_INITIALIZE: the system's own state says it
     }
 }

@@ -11,9 +11,10 @@ namespace skin {
 namespace {
 
 // The names whose values only the skin writes.
-constexpr std::array<const char*, 6> kOwnNames{prop::kIndex,        prop::kOwnerIndex,
-                                               prop::kPrevProc,     prop::kToolbarIndex,
-                                               prop::kToolbarOwner, prop::kToolbarPrevProc};
+constexpr std::array<const char*, 11> kOwnNames{
+    prop::kIndex,        prop::kOwnerIndex,     prop::kPrevProc,      prop::kToolbarIndex,
+    prop::kToolbarOwner, prop::kToolbarPrevProc, prop::kCuesHidden,   prop::kGroupContainer,
+    prop::kOverlayTarget, prop::kIsContainer,   prop::kContainerDc};
 
 int OwnSlot(const char* name) {
     if (!name || IS_INTRESOURCE(name)) return -1;

@@ -11,6 +11,7 @@
 
 #include "gfx/gfx_image.h"
 #include "gfx/gfx_tooltip.h"
+#include "skin/base/frame_background.h"
 #include "skin/base/gdi_guards.h"
 #include "skin/base/control_records.h"
 
@@ -44,7 +45,8 @@ inline constexpr char kCuesHidden[] = "Kj_Yctx";
 
 // Window properties with integer values. Under Wine every GetPropA is a round
 // trip to the server, and a control's message reads its own bookkeeping (list
-// position, window index, previous procedure) several times; those names are
+// position, window index, previous procedure, keyboard cues, the container
+// above, an overlay's control) several times, paints included; those names are
 // the skin's alone, so their reads come from a copy kept in the process, which
 // every write through these functions updates. The properties themselves are
 // always written too. Other names (set by the application) are read as they are.
@@ -241,7 +243,13 @@ struct WindowRecord {
     ControlList<GroupBoxRecord> groupBoxes;
     ControlList<StaticRecord> statics;
     bool frameDirty = true;
-    bool rendering = false;    // a full render is under way (it reshapes the window)
+    bool rendering = false;  // a full render is under way (it reshapes the window)
+    // Between WM_ENTERSIZEMOVE and WM_EXITSIZEMOVE: the picture is laid out the
+    // fast way, and the size the drag ends at is rendered again at full quality.
+    bool sizing = false;
+    // Full renders of this window so far, and the render its non-client area
+    // was last painted from.
+    long renders = 0, nonClientShows = -1;
     SIZE repaintedSize{0, 0};  // the window size whose change last repainted everything
     HoverState hover;
 
@@ -271,16 +279,9 @@ struct WindowRecord {
     TextLayer titleLayer;
     std::vector<TextLayer> panelLayers;
     std::shared_ptr<gfx::GfxBitmap> decodedBackground;  // the window's own picture, decoded
-    // The picture laid out for the current client size, as the image mode places it:
-    // scaling the full-size picture is most of a render's cost, so it is done once
-    // per size and picture instead of on every render.
-    std::shared_ptr<gfx::GfxBitmap> pictureLayer;
-    struct LayerKey {
-        const void* picture = nullptr;
-        unsigned generation = 0;
-        int mode = -1, width = 0, height = 0;
-        bool operator==(const LayerKey&) const = default;
-    } pictureLayerKey;
+    // The background at the frame's current size, shared with every window of
+    // that size and look: made once per size and picture, not once per render.
+    std::shared_ptr<const FrameBackground> background;
 
     // Calls f(list, kind) for every control list, in one fixed order.
     template <typename F>

@@ -121,6 +121,7 @@ LRESULT OnSetText(const Msg& m) {
 
 LRESULT OnPaint(const Msg& m) {
     {
+        const WholePaintScope painting(m.window);
         gdi::PaintScope paint(m.window);
         PaintCombo(m.window, false);
     }
@@ -136,7 +137,7 @@ LRESULT OnEraseBackground(const Msg& m) {
 // painted over whatever the default painting drew.
 LRESULT OnNcPaint(const Msg& m) {
     const LRESULT result = CallPrevious(m);
-    PaintCombo(m.window, false);
+    if (NonClientPaintsWhole(m.window)) PaintCombo(m.window, false);
     return result;
 }
 

@@ -488,11 +488,31 @@ void MoveChildren(int index, int position) {
     const std::vector<InnerWindow> inner = entry->innerWindows;
     RECT c{};
     GetClientRect(container, &c);
-    for (const InnerWindow& w : inner) {
-        if (!IsWindow(w.window)) continue;
+    auto placeOf = [&](const InnerWindow& w, HWND parent) {
         RECT to{c.left + w.placement.left, c.top + w.placement.top, c.right - w.placement.right,
                 c.bottom - w.placement.bottom};
-        MapWindowPoints(container, GetParent(w.window), reinterpret_cast<POINT*>(&to), 2);
+        MapWindowPoints(container, parent, reinterpret_cast<POINT*>(&to), 2);
+        return to;
+    };
+    // Siblings are moved together, each repainting once at its new place; a
+    // window under another parent is moved on its own, and every window is when
+    // the deferred move gives up (moving one twice to the same place is harmless).
+    const HWND parent = inner.empty() ? nullptr : GetParent(inner.front().window);
+    HDWP batch = BeginDeferWindowPos(static_cast<int>(inner.size()));
+    for (const InnerWindow& w : inner) {
+        if (!batch) break;
+        const HWND own = IsWindow(w.window) ? GetParent(w.window) : nullptr;
+        if (!own || own != parent) continue;
+        const RECT to = placeOf(w, own);
+        batch = DeferWindowPos(batch, w.window, nullptr, to.left, to.top, to.right - to.left,
+                               to.bottom - to.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const bool deferred = batch && EndDeferWindowPos(batch);
+    for (const InnerWindow& w : inner) {
+        if (!IsWindow(w.window)) continue;
+        const HWND own = GetParent(w.window);
+        if (deferred && own == parent) continue;
+        const RECT to = placeOf(w, own);
         MoveWindow(w.window, to.left, to.top, to.right - to.left, to.bottom - to.top, TRUE);
     }
 }

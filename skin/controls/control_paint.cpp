@@ -4,6 +4,7 @@
 
 #include "resources/skin_images.h"
 #include "skin/base/shapes.h"
+#include "skin/base/gdi_guards.h"
 
 namespace skin {
 namespace {
@@ -73,6 +74,14 @@ void FillLinear(gfx::GfxGraphics& g, const gfx::GfxPath& path, gp::PointF from, 
 void Outline(gfx::GfxGraphics& g, const gfx::GfxPath& path, std::uint32_t argb, float width) {
     gfx::GfxPen pen;
     if (pen.Create(argb, width)) g.DrawPath(pen, path);
+}
+
+void WhiteRing(HDC dc, const RECT& outer, const RECT& inner) {
+    gdi::Region ring(CreateRectRgnIndirect(&outer));
+    gdi::Region hole(CreateRectRgnIndirect(&inner));
+    if (!ring || !hole || CombineRgn(ring.get(), ring.get(), hole.get(), RGN_XOR) == ERROR) return;
+    FillRgn(dc, ring.get(), static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    GdiFlush();  // GDI+ draws over it next, straight from the pixels
 }
 
 void OutlineRect(gfx::GfxGraphics& g, float x, float y, float w, float h, std::uint32_t argb,

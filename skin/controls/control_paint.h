@@ -21,6 +21,9 @@ void FillSolid(gfx::GfxGraphics& g, const gfx::GfxPath& path, std::uint32_t argb
 void FillLinear(gfx::GfxGraphics& g, const gfx::GfxPath& path, Gdiplus::PointF from,
                 Gdiplus::PointF to, std::uint32_t fromArgb, std::uint32_t toArgb);
 void Outline(gfx::GfxGraphics& g, const gfx::GfxPath& path, std::uint32_t argb, float width = 1);
+// Paints white the part of `outer` outside `inner` (their exclusive or) on a
+// canvas, with GDI: GDI+ clears a whole clipped canvas, not just the ring.
+void WhiteRing(HDC dc, const RECT& outer, const RECT& inner);
 void OutlineRect(gfx::GfxGraphics& g, float x, float y, float w, float h, std::uint32_t argb,
                  float width = 1);
 // Draws an arrow picture with its top-left at (x, y); the pictures are decoded once.

@@ -183,7 +183,7 @@ void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> 
     g.SetClipRectI(0, 0, box.right, box.bottom);
     g.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top,
                    Gdiplus::CombineModeXor);
-    g.Clear(Argb(255, kWhite));
+    WhiteRing(canvas.dc(), box, client);
     const COLORREF accent = State().accentColour;
     if (isHovered) {
         OutlineRect(g, 0, 0, W - 1, H - 1, Argb(60, kWhite));

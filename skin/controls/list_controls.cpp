@@ -170,11 +170,7 @@ void PaintListFrame(HWND control, std::optional<bool> hovered, std::optional<boo
     const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
     // The ring white; the client area is left out of the copy below, so it
     // needs no key colour and the copy need not be a keyed one.
-    g.SetClipRectI(0, 0, box.right, box.bottom);
-    g.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top,
-                   Gdiplus::CombineModeXor);
-    g.Clear(Argb(255, kWhite));
-    g.ResetClip();
+    WhiteRing(canvas.dc(), box, client);
     const COLORREF accent = State().accentColour;
     if (isHovered && State().skinnerSwitchB)
         OutlineRect(g, 1, 1, W - 2, H - 2, Argb(200, accent), 2);

@@ -53,7 +53,7 @@ void Draw(gfx::GfxGraphics& g, HWND bar, bool vertical, int w, int h) {
 // ---- The subclass procedure's handlers.
 
 LRESULT OnNcPaint(const Msg& m) {
-    PaintProgress(m.window);
+    if (NonClientPaintsWhole(m.window)) PaintProgress(m.window);
     return 0;
 }
 

@@ -180,6 +180,7 @@ LRESULT RepaintAfterNative(const Msg& m) {
 
 LRESULT OnNcPaint(const Msg& m) {
     if (!PaintsWholeWindow(KindOf(m.window))) return CallPrevious(m);
+    if (!NonClientPaintsWhole(m.window)) return 0;
     if (!PaintStatic(m.window)) return CallPrevious(m);
     return 0;
 }

@@ -151,7 +151,7 @@ void Draw(gfx::GfxGraphics& g, HWND t, const TrackbarRecord& rec, float w, float
 // ---- The subclass procedure's handlers.
 
 LRESULT OnNcPaint(const Msg& m) {
-    PaintTrackbar(m.window);
+    if (NonClientPaintsWhole(m.window)) PaintTrackbar(m.window);
     return 1;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "gfx/gfx.h"
+#include "skin/base/frame_background.h"
 #include "skin/base/gdi_guards.h"
 #include "skin/base/look.h"
 #include "skin/base/shapes.h"
@@ -19,13 +20,11 @@ namespace {
 
 using gp = Gdiplus::RectF;
 
+// The image of bytes, decoded once per process (the cache is the caller's hold on it).
 gfx::GfxBitmap* Decoded(std::shared_ptr<gfx::GfxBitmap>& cache, const Bytes& bytes) {
     if (bytes.empty()) return nullptr;
-    if (!cache) {
-        cache = std::make_shared<gfx::GfxBitmap>();
-        cache->LoadFromBytes(bytes);
-    }
-    return cache->IsEmpty() ? nullptr : cache.get();
+    if (!cache) cache = DecodedImage(bytes);
+    return cache && !cache->IsEmpty() ? cache.get() : nullptr;
 }
 
 // A copy of one box of the frame, taken before title, buttons and panels are
@@ -43,97 +42,25 @@ void VerticalGradientFill(gfx::GfxGraphics& g, const gfx::GfxPath& path, float t
     g.FillPath(brush, path);
 }
 
-void VerticalGradientRect(gfx::GfxGraphics& g, float x, float y, float w, float h, float top,
-                          float bottom, std::uint32_t from, std::uint32_t to) {
-    gfx::GfxLinearGradientBrush brush;
-    brush.CreateLineBrush({0, top}, {0, bottom}, from, to);
-    g.FillRectangle(brush, x, y, w, h);
-}
-
-// Draws the picture as the image mode places it, onto a transparent W x H layer.
-void LayOutPicture(gfx::GfxGraphics& g, gfx::GfxBitmap& picture, int mode, int W, int H) {
-    const int iw = picture.GetWidth(), ih = picture.GetHeight();
-    switch (mode) {
-        case 0: g.DrawImageStretchedI(picture, 0, 0, iw, ih); break;
-        case 1: g.DrawImageStretchedI(picture, W - iw, 0, iw, ih); break;
-        case 2: g.DrawImageStretchedI(picture, (W - iw) / 2, (H - ih) / 2, iw, ih); break;
-        case 3: g.DrawImageStretchedI(picture, 0, 0, W, H); break;
-        default: {
-            // Tiled across, every other copy mirrored so the seams match.
-            gfx::GfxBitmap strip;
-            if (iw <= 0 || !strip.Create(W, ih, PixelFormat32bppARGB)) return;
-            gfx::GfxGraphics sg;
-            sg.FromImage(strip);
-            bool mirrored = false;
-            for (int x = 0; x < W; x += iw, mirrored = !mirrored) {
-                if (mirrored) {
-                    const Gdiplus::Point pts[] = {{x + iw, 0}, {x, 0}, {x + iw, ih}};
-                    sg.DrawImagePointsI(picture, pts);
-                } else {
-                    sg.DrawImageStretchedI(picture, x, 0, iw, ih);
-                }
-            }
-            sg.Delete();
-            g.DrawImageStretchedI(strip, 0, 0, W, ih);
-        }
-    }
-}
-
-gfx::GfxBitmap* PictureLayer(WindowRecord& r, gfx::GfxBitmap& picture, bool own, int mode, int W,
-                             int H) {
-    const WindowRecord::LayerKey key{&picture, own ? 0u : State().skinImageGeneration, mode, W, H};
-    if (!r.pictureLayer || !(r.pictureLayerKey == key)) {
-        auto layer = std::make_shared<gfx::GfxBitmap>();
-        if (!layer->Create(std::max(W, 1), std::max(H, 1), PixelFormat32bppPARGB)) return nullptr;
-        gfx::GfxGraphics lg;
-        lg.FromImage(*layer);
-        LayOutPicture(lg, picture, mode, W, H);
-        lg.Delete();
-        r.pictureLayer = std::move(layer);
-        r.pictureLayerKey = key;
-    }
-    return r.pictureLayer.get();
-}
-
-void DrawBackground(WindowRecord& r, gfx::GfxGraphics& g, int W, int H) {
+// What the window's background is made of at a W x H size: the window's own
+// picture or the skin's, the fast stretch while a live resize is under way.
+BackgroundLook LookOf(WindowRecord& r, int W, int H) {
     const bool own = !r.backgroundImage.empty();
-    const std::uint32_t fillColour = Argb(255, own ? r.backgroundAverage : State().mainColour);
-    // Cleared to the fill rather than a key colour: the rounded clip is flattened
-    // into straight segments, and the few corner pixels it leaves out are still
-    // inside the window's own region, so they are seen.
-    g.Clear(fillColour);
-    gfx::GfxPath clip;
-    clip.Create();
-    AddRoundRect(clip, 0, 0, static_cast<float>(W), static_cast<float>(H), 4);
-    g.SetClipPath(clip);
-    gfx::GfxSolidBrush fill;
-    fill.Create(fillColour);
-    g.FillPath(fill, clip);
-
-    gfx::GfxBitmap* picture = own ? Decoded(r.decodedBackground, r.backgroundImage) : SkinImage();
-    if (picture) {
-        const int mode = own ? r.backgroundMode : State().imageMode;
-        if (gfx::GfxBitmap* layer = PictureLayer(r, *picture, own, mode, W, H))
-            g.DrawImageStretchedI(*layer, 0, 0, W, H);  // same size: no scaling
+    BackgroundLook look;
+    if (own) {
+        Decoded(r.decodedBackground, r.backgroundImage);
+        look.picture = r.decodedBackground;
+    } else if (SkinImage()) {
+        look.picture = State().decodedSkinImage;
     }
-    if (r.captionOption) {
-        VerticalGradientRect(g, 0, 0, static_cast<float>(W), static_cast<float>(r.captionHeight), 0,
-                             static_cast<float>(r.captionHeight), Argb(150, 0xFFFFFF),
-                             Argb(0, 0xFFFFFF));
-    }
-}
-
-void DrawBorder(gfx::GfxGraphics& g, int W, int H) {
-    gfx::GfxPath outer, inner;
-    outer.Create();
-    inner.Create();
-    AddRoundRect(outer, 0, 0, static_cast<float>(W - 1), static_cast<float>(H - 1), 7);
-    AddRoundRect(inner, 1, 1, static_cast<float>(W - 3), static_cast<float>(H - 3), 6);
-    gfx::GfxPen dark, light;
-    dark.Create(Argb(180, 0x000000), 2);
-    light.Create(Argb(180, 0xFFFFFF), 1);
-    g.DrawPath(dark, outer);
-    g.DrawPath(light, inner);
+    look.mode = own ? r.backgroundMode : State().imageMode;
+    look.width = W;
+    look.height = H;
+    look.quality = r.sizing ? StretchQuality::kFast : StretchQuality::kFull;
+    look.fill = Argb(255, own ? r.backgroundAverage : State().mainColour);
+    look.gradientHeight = r.captionOption ? r.captionHeight : 0;
+    look.border = r.dragOption != 0;
+    return look;
 }
 
 // GDI+ drawing straight into the frame bitmap's pixels. (A graphics made on the
@@ -248,6 +175,7 @@ void ApplyWindowShape(HWND window) {
         return;
     // The region belongs to the window from here on. Whoever changed the size
     // repaints the whole window anyway.
+    ++Counters().reshapes;
     if (SetWindowRgn(window, wanted.get(), FALSE)) wanted.release();
 }
 
@@ -274,12 +202,19 @@ void FullFrameRender(int index, HDC, bool present) {
                    reinterpret_cast<std::intptr_t>(r->frame.first()));
     SetIntProp(window, prop::kFrameBitmap, reinterpret_cast<std::intptr_t>(bitmap));
     HDC frameDc = r->frame.dc();
+    ++Counters().frameRenders;
+    ++r->renders;
 
+    const BackgroundLook look = LookOf(*r, W, H);
+    if (!r->background || !r->background->Fits(look)) r->background = BackgroundFor(look);
+    if (r->background) BitBlt(frameDc, 0, 0, W, H, r->background->dc(), 0, 0, SRCCOPY);
     FrameSurface surface(*r, nullptr, false);
     gfx::GfxGraphics& g = *surface.g;
-    DrawBackground(*r, g, W, H);
-    if (r->dragOption) DrawBorder(g, W, H);
-    surface.Sync();
+    // The rest of the render stays inside the background's rounded clip.
+    gfx::GfxPath clip;
+    clip.Create();
+    AddRoundRect(clip, 0, 0, static_cast<float>(W), static_cast<float>(H), 4);
+    g.SetClipPath(clip);
 
     TakeSnapshot(frameDc, r->captionSnapshot, {0, 0, W, r->captionHeight});
     TakeSnapshot(frameDc, r->barSnapshot, r->bottomBar);
@@ -411,6 +346,7 @@ void PaintNonClient(int index) {
     OffsetRect(&client, origin.x, origin.y);
     ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
     BitBlt(dc.get(), 0, 0, r->frameWidth, r->frameHeight, r->frame.dc(), 0, 0, SRCCOPY);
+    r->nonClientShows = r->renders;
 }
 
 void FastFrameCopy(int index, HDC dc) {

@@ -145,8 +145,6 @@ void ShutdownGdiplus(std::optional<ULONG_PTR> token) {
     for (int i = 1; i <= Table().Count(); ++i) {
         WindowRecord* r = Table().At(i);
         r->decodedBackground.reset();
-        r->pictureLayer.reset();
-        r->pictureLayerKey = {};
         for (CaptionButton& b : r->captionButtons) {
             b.decoded.reset();
             b.decodedSecond.reset();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "skin/frame/frame_painter.h"
+#include "skin/base/frame_background.h"
 #include "skin/base/gdi_guards.h"
 #include "skin/base/look.h"
 #include "skin/frame/menu_bar.h"
@@ -99,10 +100,35 @@ void DragOrResizeStart(WindowRecord& r, POINT p) {
     }
 }
 
-// Repaints the whole window, frame and children, after the frame changed.
-void RepaintEverything(HWND window) {
+bool HasNonClientArea(HWND window) {
+    RECT outer{}, client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    return outer.right - outer.left != client.right || outer.bottom - outer.top != client.bottom;
+}
+
+// A parent's RDW_ALLCHILDREN has every child paint its non-client area too, and
+// skinned controls that paint themselves whole there would paint twice: that
+// part is taken back from those that have no non-client area.
+void SkipNonClientPaints(int index) {
+    WindowRecord* r = Table().At(index);
+    if (!r) return;
+    gdi::Region none(CreateRectRgn(0, 0, 0, 0));
+    if (!none) return;
+    r->ForEachControlList([&none](auto& list, ListKind) {
+        for (auto& e : list.entries())
+            if (e.window && IsWindowVisible(e.window) && !HasNonClientArea(e.window))
+                RedrawWindow(e.window, nullptr, none.get(),
+                             RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+    });
+}
+
+// Repaints the whole window after the frame changed: its client area, every
+// child once, and its own non-client area unless that already shows the frame.
+void RepaintEverything(int index, HWND window, bool nonClient = true) {
     RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | (nonClient ? RDW_FRAME : 0));
+    SkipNonClientPaints(index);
 }
 
 // ---- Caption buttons: hover fades and presses
@@ -270,7 +296,10 @@ void OnPaint(int index, WindowRecord& r) {
     if (!Table().At(index, window)) return;
     FastFrameCopy(index, paint.dc());
     // Children painted over the old picture must paint over the new one.
-    if (stale) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (stale) {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        SkipNonClientPaints(index);
+    }
 }
 
 void OnSysCommand(WindowRecord& r, WPARAM wp) {
@@ -401,7 +430,7 @@ namespace {
 
 // Minimised, maximised and restored by whatever means (caption button, system
 // menu, the program's own ShowWindow): the record follows the window.
-LRESULT OnSize(const Msg& m, WindowRecord& r) {
+LRESULT OnSize(const Msg& m, int index, WindowRecord& r) {
     r.hotButton = 0;
     const bool wasMinimized = r.minimized;
     if (m.wp == SIZE_MINIMIZED) {
@@ -411,7 +440,7 @@ LRESULT OnSize(const Msg& m, WindowRecord& r) {
         r.maximized = m.wp == SIZE_MAXIMIZED;
     }
     const LRESULT result = CallPrevious(m);
-    if (wasMinimized && m.wp != SIZE_MINIMIZED) RepaintEverything(m.window);
+    if (wasMinimized && m.wp != SIZE_MINIMIZED) RepaintEverything(index, m.window);
     return result;
 }
 
@@ -440,9 +469,31 @@ LRESULT OnWindowPosChanged(const Msg& m, int index) {
     r = Table().At(index, m.window);
     if (changed && r && !IsIconic(m.window)) {
         r->repaintedSize = size;
-        RepaintEverything(m.window);
+        // Inside the size change the system has the non-client area painted
+        // (WM_NCPAINT renders the new frame when it comes first): painted from
+        // the frame as it is now, it needs no second paint.
+        RepaintEverything(index, m.window, r->nonClientShows != r->renders);
     }
     return result;
+}
+
+// A live resize lays the picture out the fast way; where it ends the frame is
+// rendered again at full quality and the whole window repaints once more.
+LRESULT OnExitSizeMove(const Msg& m, int index, WindowRecord& r) {
+    r.sizing = false;
+    if (r.background && r.background->quality() == StretchQuality::kFast) {
+        r.frameDirty = true;
+        EnsureFrame(index);
+        if (WindowRecord* again = Table().At(index, m.window)) {
+            again->repaintedSize = FrameSize(m.window);
+            RepaintEverything(index, m.window);
+        }
+    }
+    WindowTable& table = Table();
+    bool anySizing = false;
+    for (int k = 1; k <= table.Count(); ++k) anySizing = anySizing || table.At(k)->sizing;
+    if (!anySizing) ReleaseFastStretchSource();
+    return CallPrevious(m);
 }
 
 // The skin's bands around the program's client area.
@@ -626,7 +677,7 @@ LRESULT Dispatch(const Msg& m) {
     LRESULT handled = 0;
     if (DispatchNonClient(m, index, r, handled)) return handled;
     switch (m.message) {
-        case WM_SIZE: return OnSize(m, r);
+        case WM_SIZE: return OnSize(m, index, r);
         case WM_SETTEXT: return OnSetText(m, index, r);
         case WM_PAINT: OnPaint(index, r); return DefWindowProcA(m.window, m.message, m.wp, m.lp);
         case WM_QUERYOPEN: r.minimized = false; break;
@@ -638,6 +689,8 @@ LRESULT Dispatch(const Msg& m) {
         case WM_GETMINMAXINFO: OnGetMinMaxInfo(r, reinterpret_cast<MINMAXINFO*>(m.lp)); break;
         case WM_DRAWITEM: OnDrawItem(index, m.lp); break;
         case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(m, index);
+        case WM_ENTERSIZEMOVE: r.sizing = true; break;
+        case WM_EXITSIZEMOVE: return OnExitSizeMove(m, index, r);
         case WM_NOTIFY: OnNotify(m.lp); break;
         case WM_SYSCOMMAND: OnSysCommand(r, m.wp); break;
         case WM_MENUSELECT: NoteMenuSelect(m.wp, m.lp); break;

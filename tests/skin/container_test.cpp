@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "skin/controls/container.h"
 #include "skin/controls/toolbar_registration.h"
@@ -276,6 +277,47 @@ TEST_F(ContainerProcTest, MovedIsInvalidatedResizedLaysInnerWindowsOut) {
     EXPECT_EQ(r.right, 260 - 90);
     EXPECT_EQ(r.bottom, 150 - 40);
     EXPECT_EQ(EntryOf(box_)->childrenSkinned, 1);
+}
+
+TEST_F(ContainerProcTest, ResizedLaysOutEveryInnerWindowWhateverItsParent) {
+    // Places relative to the box's client area; the sibling of the box is laid
+    // out by the same margins, mapped into the top-level window.
+    struct Case {
+        const char* name;
+        HWND parent;
+        RECT at;  // in the box's client area
+    } cases[] = {
+        {"first inner child", box_, {10, 20, 100, 60}},
+        {"second inner child", box_, {110, 30, 190, 100}},
+        {"sibling of the box", top_, {40, 70, 150, 110}},
+    };
+    std::vector<HWND> inner;
+    for (const Case& c : cases) {
+        RECT at = c.at;
+        MapWindowPoints(box_, c.parent, reinterpret_cast<POINT*>(&at), 2);
+        HWND w = Child(c.parent, WC_STATICA, "", 0, at.left, at.top, at.right - at.left,
+                       at.bottom - at.top);
+        if (c.parent == top_) SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ASSERT_TRUE(skin::AddInnerWindow(box_, w)) << c.name;
+        inner.push_back(w);
+    }
+    testing_support::PumpUntilIdle();
+    RECT before{};
+    GetClientRect(box_, &before);
+    SetWindowPos(box_, nullptr, 0, 0, 280, 170, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT after{};
+    GetClientRect(box_, &after);
+    const int grewX = after.right - before.right, grewY = after.bottom - before.bottom;
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        RECT r{};
+        GetWindowRect(inner[i], &r);
+        MapWindowPoints(nullptr, box_, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, cases[i].at.left);
+        EXPECT_EQ(r.top, cases[i].at.top);
+        EXPECT_EQ(r.right, cases[i].at.right + grewX);
+        EXPECT_EQ(r.bottom, cases[i].at.bottom + grewY);
+    }
 }
 
 TEST_F(ContainerProcTest, TreeExpansionRepaintsTheTree) {
