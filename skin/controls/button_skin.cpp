@@ -1,6 +1,7 @@
 // Skinned push buttons, check boxes and radio buttons: the subclass procedure that
 // tracks hover, press and focus, and the painters that draw over the background.
 #include "skin/controls/button_skin.h"
+#include "skin/controls/control_paint.h"
 
 #include <span>
 #include <string>
@@ -50,10 +51,7 @@ struct Box {
 };
 
 gfx::GfxPath RoundedBox(float x, float y, float w, float h, float d = kCorner) {
-    gfx::GfxPath path;
-    path.Create();
-    AddRoundRect(path, x, y, w, h, d);
-    return path;
+    return RoundPath(x, y, w, h, d);
 }
 
 gfx::GfxPath Ellipse(float x, float y, float w, float h) {
@@ -61,12 +59,6 @@ gfx::GfxPath Ellipse(float x, float y, float w, float h) {
     path.Create();
     path.AddPathEllipse(x, y, w, h);
     return path;
-}
-
-void FillSolid(gfx::GfxGraphics& g, const gfx::GfxPath& path, std::uint32_t argb) {
-    gfx::GfxSolidBrush brush;
-    brush.Create(argb);
-    g.FillPath(brush, path);
 }
 
 void FillLinear(gfx::GfxGraphics& g, const gfx::GfxPath& path, gp::PointF from, gp::PointF to,
