@@ -11,15 +11,11 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/env.sh"
 . "$root/scripts/wine_window.sh"
 
-TITLE="皮肤控件样例"
 e2e_begin dialog
 report="$work/report.txt"
 
-(cd / && TOVIK_GALLERY_LAYOUT="$(winepath -w "$work/layout.txt" 2>/dev/null)" \
-  exec wine "$exe" --report "$(winepath -w "$report" 2>/dev/null)") >/dev/null 2>&1 &
-pid=$!
-win="$(TOVIK_TITLE="$TITLE" wait_window 60)" || fail "the gallery did not appear"
-for _ in $(seq 1 100); do [ -s "$work/layout.txt" ] && break; sleep 0.1; done
+. "$root/tests/e2e/gallery_session.sh"
+start_gallery "$report"
 read -r _ t1x t1y t1w t1h < <(grep '^dialog_tab1 ' "$work/layout.txt") || fail "no dialog tabs in the layout"
 read -r _ t2x t2y t2w t2h < <(grep '^dialog_tab2 ' "$work/layout.txt")
 read -r _ px py pw ph < <(grep '^dialog_page ' "$work/layout.txt")

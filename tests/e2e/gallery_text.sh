@@ -21,15 +21,8 @@ edit_x=12; edit_y=24; edit_h=22           # the single-line edit
 droplist_x=12; droplist_y=504; droplist_h=24
 list_x=12; list_y=552; list_w=180; list_h=100
 
-layout="$work/layout.txt"
-(cd "$work" && TOVIK_GALLERY_LAYOUT="$(winepath -w "$layout" 2>/dev/null)" \
-  exec wine "$exe" --report "$(winepath -w "$report" 2>/dev/null)") >/dev/null 2>&1 &
-pid=$!
-win="$(TOVIK_TITLE="皮肤控件样例" wait_window 60)" || fail "the gallery did not appear"
-for _ in $(seq 1 100); do [ -s "$layout" ] && break; sleep 0.1; done
-# The skin's frame lies around the client area the positions are measured in.
-read -r ox oy < <(layout_point "$layout" client)
-[ -n "$ox" ] || fail "no client origin in the gallery's layout"
+. "$root/tests/e2e/gallery_session.sh"
+start_gallery "$report"
 
 # pixel <client x> <client y>: "r g b" of the screen there now.
 pixel() {

@@ -11,6 +11,8 @@ gallery="$1"; program="$2"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/env.sh"
 . "$root/scripts/wine_window.sh"
+exe="$gallery"
+. "$root/tests/e2e/gallery_session.sh"
 
 e2e_begin window-sizes
 report="$work/report.txt"; layout="$work/layout.txt"
@@ -64,12 +66,8 @@ settle() { sleep 0.6; pointer_to 0 799; sleep 0.5; }
 click_at() { pointer_to "$1" "$2"; sleep 0.2; xdotool click 1; }
 
 echo "== the gallery"
-(cd "$work" && TOVIK_GALLERY_LAYOUT="$(winepath -w "$layout" 2>/dev/null)" \
-  exec wine "$gallery" --report "$(winepath -w "$report" 2>/dev/null)") >/dev/null 2>&1 &
-pid=$!
-win="$(TOVIK_TITLE="皮肤控件样例" wait_window 60)" || fail "the gallery did not appear"
-for _ in $(seq 1 100); do [ -s "$layout" ] && break; sleep 0.1; done
-read -r cx cy < <(layout_point "$layout" client)
+start_gallery "$report"
+cx=$ox; cy=$oy
 read -r pl pt pr pb < <(sed -n 's/^ranges\.progress\.timed\.rect: //p' "$layout" | tr -d '\r')
 [ -n "$cx" ] && [ -n "$pl" ] || fail "the gallery wrote no layout"
 geometry "$win"; x0=$X; y0=$Y; w0=$WIDTH; h0=$HEIGHT
