@@ -5,10 +5,11 @@
 // comes last. A hover is held against the plain control's repaint, since the
 // plain control does not repaint on hover at all.
 //
-//   bench_side_by_side [rounds] [--only TEXT] [--profile]
+//   bench_side_by_side [rounds] [--only TEXT] [--profile] [--per-control]
 // --only keeps the rows whose name contains TEXT; --profile adds the per-call
 // times of the GDI, GDI+, USER and common-control calls the skinned side made
-// while it was timed.
+// while it was timed; --per-control times a repaint of each child window on
+// both sides instead, summed by class, dearest extra cost first.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -24,6 +25,7 @@
 #include "gallery/gallery.h"
 #include "skin/frame/skin_init.h"
 #include "skin/base/skin_state.h"
+#include "skin/base/window_table.h"
 
 namespace {
 
@@ -231,18 +233,89 @@ double TimeOp(const Side& side, const std::function<void(const Side&)>& op, int 
     return t;
 }
 
+// Every descendant but the skin's own scroll-bar overlays, in the order
+// EnumChildWindows gives (the same on both sides, since both galleries are
+// made by the same code).
+std::vector<HWND> Descendants(HWND window) {
+    std::vector<HWND> all;
+    EnumChildWindows(
+        window,
+        [](HWND w, LPARAM lp) -> BOOL {
+            if (!skin::GetIntProp(w, skin::prop::kOverlayTarget))
+                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+// Repaint of each child alone (without its children), summed by class.
+void PrintPerControl(HWND skinnedWindow, HWND plainWindow, int rounds) {
+    const std::vector<HWND> s = Descendants(skinnedWindow), p = Descendants(plainWindow);
+    if (s.size() != p.size()) {
+        std::printf("the two windows have different children (%zu, %zu)\n", s.size(), p.size());
+        return;
+    }
+    struct Cost {
+        std::string cls;
+        int count = 0;
+        double skinned = 0, plain = 0;
+    };
+    std::vector<Cost> costs;
+    auto once = [](HWND w) {
+        const double t0 = NowMs();
+        for (int i = 0; i < 5; ++i) {
+            RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+            Settle();
+        }
+        return (NowMs() - t0) / 5;
+    };
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (!IsWindowVisible(s[i])) continue;
+        char name[64] = {};
+        GetClassNameA(s[i], name, sizeof name);
+        std::vector<double> ts, tp;
+        for (int r = 0; r < rounds; ++r) {
+            Raise(skinnedWindow);
+            ts.push_back(once(s[i]));
+            Raise(plainWindow);
+            tp.push_back(once(p[i]));
+        }
+        auto it = std::find_if(costs.begin(), costs.end(), [&](const Cost& c) { return c.cls == name; });
+        if (it == costs.end()) it = costs.insert(costs.end(), Cost{name});
+        ++it->count;
+        it->skinned += Median(ts);
+        it->plain += Median(tp);
+    }
+    std::sort(costs.begin(), costs.end(), [](const Cost& a, const Cost& b) {
+        return a.skinned - a.plain > b.skinned - b.plain;
+    });
+    double ts = 0, tp = 0;
+    std::printf("%-24s %5s %10s %9s %7s\n", "class (ms, summed)", "count", "skinned", "plain", "ratio");
+    for (const Cost& c : costs) {
+        std::printf("%-24s %5d %10.2f %9.2f %7.2f\n", c.cls.c_str(), c.count, c.skinned, c.plain,
+                    c.plain > 0 ? c.skinned / c.plain : 0);
+        ts += c.skinned;
+        tp += c.plain;
+    }
+    std::printf("all children one by one: %.2f ms skinned, %.2f plain, %.2f x\n", ts, tp,
+                tp > 0 ? ts / tp : 0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     int rounds = 5;
     std::string only;
-    bool profile = false;
+    bool profile = false, perControl = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--only" && i + 1 < argc)
             only = argv[++i];
         else if (a == "--profile")
             profile = true;
+        else if (a == "--per-control")
+            perControl = true;
         else
             rounds = std::max(1, std::atoi(argv[i]));
     }
@@ -270,6 +343,19 @@ int main(int argc, char** argv) {
     if (!skinned.Complete() || !plain.Complete()) {
         std::printf("the gallery lacks a control a row needs\n");
         return 1;
+    }
+
+    if (perControl) {
+        bench::SetCallProfileOn(profile);
+        PrintPerControl(skinnedWindow, plainWindow, rounds);
+        if (profile) {
+            bench::SetCallProfileOn(false);
+            bench::PrintCallProfile(30);
+        }
+        for (HWND w : {skinnedWindow, plainWindow}) DestroyWindow(w);
+        skin::ReleaseSkinData();
+        skin::ShutdownGdiplus();
+        return 0;
     }
 
     std::vector<Row> rows = Rows();

@@ -1,6 +1,7 @@
 #include "skin/base/skin_state.h"
 
 #include "skin/base/frame_background.h"
+#include "skin/base/look_cache.h"
 #include "skin/base/window_table.h"
 
 namespace skin {
@@ -15,6 +16,7 @@ void CreateWindowTable() { Table().Clear(); }
 void ReleaseSkinData() {
     Globals& g = State();
     ReleaseFastStretchSource();
+    ForgetLooks();
     g.skinImage.clear();
     g.skinImage.shrink_to_fit();
     // Decoded images must not outlive GDI+: drop ours only while it still runs.

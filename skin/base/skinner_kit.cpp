@@ -8,6 +8,7 @@
 #include "skin/base/gdi_guards.h"
 #include "skin/base/look.h"
 #include "skin/base/background.h"
+#include "skin/base/look_cache.h"
 
 namespace skin {
 namespace {
@@ -143,18 +144,52 @@ ControlCanvas::~ControlCanvas() {
 gfx::GfxGraphics& ControlCanvas::graphics() {
     if (!graphics_) {
         graphics_ = std::make_unique<gfx::GfxGraphics>();
-        DIBSECTION ds{};
-        if (dc_ && GetObjectA(GetCurrentObject(dc_, OBJ_BITMAP), sizeof ds, &ds) == sizeof ds &&
-            ds.dsBm.bmBits && ds.dsBm.bmBitsPixel == 32 && ds.dsBmih.biHeight < 0) {
+        void* bits = nullptr;
+        int stride = 0;
+        if (Bits(bits, stride)) {
             GdiFlush();
             pixels_ = std::make_unique<gfx::GfxBitmap>();
-            if (pixels_->CreateFromScan0(ds.dsBm.bmWidth, -ds.dsBmih.biHeight, ds.dsBm.bmWidthBytes,
-                                         PixelFormat32bppRGB, static_cast<BYTE*>(ds.dsBm.bmBits)))
+            if (pixels_->CreateFromScan0(width_, height_, stride, PixelFormat32bppRGB,
+                                         static_cast<BYTE*>(bits)))
                 graphics_->FromImage(*pixels_);
         }
         if (dc_ && graphics_->IsEmpty()) graphics_->CreateFromHDC(dc_);
     }
     return *graphics_;
+}
+
+// A capture is always a top-down DIB of the canvas's size (CaptureBackground);
+// GetObject may report its height as positive, so only the size is checked.
+bool ControlCanvas::Bits(void*& bits, int& stride) const {
+    DIBSECTION ds{};
+    if (!dc_ || GetObjectA(GetCurrentObject(dc_, OBJ_BITMAP), sizeof ds, &ds) != sizeof ds ||
+        !ds.dsBm.bmBits || ds.dsBm.bmBitsPixel != 32 || ds.dsBm.bmWidth != width_ ||
+        std::abs(ds.dsBmih.biHeight) != height_)
+        return false;
+    bits = ds.dsBm.bmBits;
+    stride = ds.dsBm.bmWidthBytes;
+    return true;
+}
+
+bool ControlCanvas::Recall(std::uint64_t state) {
+    keyed_ = false;
+    void* bits = nullptr;
+    int stride = 0;
+    if (!LookCacheEnabled() || graphics_ || !Bits(bits, stride)) return false;
+    GdiFlush();  // the capture's copy must have landed
+    lookKey_ = LookKey().Add(HashPixels(bits, width_, height_, stride)).Add(state).value();
+    keyed_ = true;
+    return RecallLook(lookKey_, width_, height_, bits, stride);
+}
+
+void ControlCanvas::Keep() {
+    void* bits = nullptr;
+    int stride = 0;
+    if (!keyed_ || !Bits(bits, stride)) return;
+    Finish();
+    GdiFlush();
+    KeepLook(lookKey_, width_, height_, bits, stride);
+    keyed_ = false;
 }
 
 void ControlCanvas::Finish() {

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -217,6 +218,15 @@ public:
     // to the canvas), with everything drawn so far; black when empty.
     COLORREF MeanColour(const RECT& area);
 
+    // Before anything is drawn: true when the look for `state` over this very
+    // background was kept by an earlier paint; the canvas then holds it and
+    // nothing is left to draw. Otherwise the painter draws and calls Keep().
+    // `state` must cover everything besides the background that the painter
+    // draws from.
+    bool Recall(std::uint64_t state);
+    // Keeps the finished canvas for the state given to Recall.
+    void Keep();
+
     // Copies the canvas to target at (0, 0); keyed skips pixels of kKeyColour.
     void CopyTo(HDC target, bool keyed = false);
     // Copies to the control's own client or window DC, leaving `exclude` (in
@@ -225,10 +235,14 @@ public:
 
 private:
     void Finish();
+    // The capture's pixels (top-down, 32-bit); false when they cannot be reached.
+    bool Bits(void*& bits, int& stride) const;
 
     HWND control_;
     HDC dc_;
     int width_, height_;
+    std::uint64_t lookKey_ = 0;
+    bool keyed_ = false;
     std::unique_ptr<gfx::GfxBitmap> pixels_;  // GDI+'s view of the capture's own pixels
     std::unique_ptr<gfx::GfxGraphics> graphics_;
 };

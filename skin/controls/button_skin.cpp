@@ -11,6 +11,7 @@
 #include "skin/base/shapes.h"
 #include "skin/base/gdi_guards.h"
 #include "skin/base/look.h"
+#include "skin/base/look_cache.h"
 #include "skin/base/skin_state.h"
 #include "skin/base/focus_cues.h"
 #include "skin/base/skinner_kit.h"
@@ -123,6 +124,17 @@ void DrawLabel(gfx::GfxGraphics& g, HWND window, const ButtonRecord& record,
     gfx::GfxSolidBrush brush;
     brush.Create(Argb(255, colour));
     g.DrawString(record.text, font, brush, layout, &format);
+}
+
+// Everything besides the background that a button's look is drawn from.
+LookKey LookState(HWND window, UINT itemState, int kind) {
+    LookKey key;
+    key.Add(itemState).Add(static_cast<std::uint64_t>(kind)).Add(State().accentColour);
+    key.Add(static_cast<std::uint64_t>(HotkeyPrefixFor(window)));
+    if (const ButtonRecord* record = RecordOf(window))
+        key.Add(record->text).Add(record->fontName).Add(static_cast<std::uint64_t>(record->fontSize))
+            .Add(static_cast<std::uint64_t>(record->fontStyle));
+    return key;
 }
 
 void DrawPushFace(gfx::GfxGraphics& g, const Box& b, UINT itemState) {
@@ -268,11 +280,6 @@ void DrawCheckMark(gfx::GfxGraphics& g, const SmallButton& s, UINT itemState) {
 
 using MarkPainter = void (*)(gfx::GfxGraphics&, const SmallButton&, UINT);
 
-// A focused check box or radio button wears the focus ring around itself.
-void DrawSmallButtonFocus(gfx::GfxGraphics& g, HWND window, const Box& b) {
-    if (FocusShown(window)) DrawFocusRing(g, b.x, b.y, b.w - 1, b.h - 1, kCorner);
-}
-
 // The focus glow of a push button shows only while focus cues do.
 UINT WithFocusCues(HWND window, UINT itemState) {
     if (!Has(itemState, ODS_FOCUS)) return itemState;
@@ -288,6 +295,14 @@ void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float t
     if (!canvas) return;
     const SmallButton s{Box(rect), static_cast<float>(rect.top + (rect.bottom - rect.top - 12) / 2),
                         SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED};
+    const std::optional<COLORREF> chosen = ProgramTextColour(window, canvas.dc(), true);
+    const bool focusShown = FocusShown(window);
+    LookKey key = LookState(window, itemState, drawMark == DrawRadioMark ? kRadioButton : kCheckBox);
+    key.Add(s.checked).Add(focusShown).Add(chosen ? *chosen : 0xFF000000u);
+    if (canvas.Recall(key.value())) {
+        canvas.CopyToScreen(Surface::kClient);
+        return;
+    }
     gfx::GfxGraphics& g = canvas.graphics();
     if (Has(itemState, ODS_DISABLED))
         DrawDisabledFace(g, s.box);
@@ -300,7 +315,9 @@ void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float t
         DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
                   gp::StringAlignmentNear, gp::UnitPixel,
                   TextColourOver(window, canvas, textArea, true));
-    DrawSmallButtonFocus(g, window, s.box);
+    // A focused check box or radio button wears the focus ring around itself.
+    if (focusShown) DrawFocusRing(g, s.box.x, s.box.y, s.box.w - 1, s.box.h - 1, kCorner);
+    canvas.Keep();
     canvas.CopyToScreen(Surface::kClient);
 }
 
@@ -478,12 +495,16 @@ void PaintPushButton(HWND window, HDC hdc, UINT itemState, const RECT& rect) {
     itemState = WithFocusCues(window, itemState);
     ControlCanvas canvas(window, rect);
     if (!canvas) return;  // nothing skinned behind it: the screen keeps what it shows
-    const Box b(rect);
-    gfx::GfxGraphics& g = canvas.graphics();
-    DrawPushFace(g, b, itemState);
-    if (const ButtonRecord* record = RecordOf(window))
-        DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter, gp::UnitWorld,
-                  TextColour(window));
+    const COLORREF colour = TextColour(window);
+    if (!canvas.Recall(LookState(window, itemState, kPushButton).Add(colour).value())) {
+        const Box b(rect);
+        gfx::GfxGraphics& g = canvas.graphics();
+        DrawPushFace(g, b, itemState);
+        if (const ButtonRecord* record = RecordOf(window))
+            DrawLabel(g, window, *record, {0, 2, b.w, b.h}, gp::StringAlignmentCenter,
+                      gp::UnitWorld, colour);
+        canvas.Keep();
+    }
     canvas.CopyTo(hdc);
 }
 

@@ -8,6 +8,7 @@
 #include "resources/skin_images.h"
 #include "skin/base/skin_state.h"
 #include "skin/base/background.h"
+#include "skin/base/look_cache.h"
 #include "skin/controls/button_skin.h"
 #include "tests/skin/button_fixture.h"
 #include "tests/support/msg_sequence.h"
@@ -129,6 +130,60 @@ TEST_F(ButtonTest, PushButtonPaintCopiesOnlyItsOwnRectangle) {
     skin::PaintPushButton(push_, wide.dc(), 0, rect);
     EXPECT_EQ(wide.At(rect.right + 5, rect.bottom + 5), (Rgb{1, 2, 3}));
     EXPECT_NE(wide.At(10, 5), (Rgb{0, 0, 0}));
+}
+
+// Looks are kept and reused: a paint that comes back to a state (or moves the
+// button over other pixels of the picture, or changes its text or check) shows
+// exactly what drawing it afresh shows.
+TEST_F(ButtonTest, KeptLooksEqualFreshlyDrawnOnes) {
+    auto screen = [](HWND button) {
+        const RECT r = Client(button);
+        Surface s(r.right, r.bottom);
+        HDC dc = GetDC(button);
+        BitBlt(s.dc(), 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+        ReleaseDC(button, dc);
+        return s.Pixels();
+    };
+    auto checkPaint = [&](UINT state) { skin::PaintCheckBox(check_, state); return screen(check_); };
+    struct Step {
+        const char* name;
+        std::function<void(ButtonTest&)> change;
+        UINT state;
+    } steps[] = {
+        {"at rest", nullptr, 0},
+        {"hot", nullptr, ODS_HOTLIGHT},
+        {"at rest again", nullptr, 0},
+        {"pressed", nullptr, ODS_SELECTED},
+        {"moved over other pixels",
+         [](ButtonTest& t) {
+             MoveWindow(t.push_, 23, 41, 90, 30, FALSE);
+             MoveWindow(t.check_, 22, 86, 120, 20, FALSE);
+         },
+         0},
+        {"text changed", [](ButtonTest& t) {
+             SetWindowTextA(t.push_, "Go");
+             SetWindowTextA(t.check_, "Mark");
+         }, 0},
+        {"checked", [](ButtonTest& t) { SendMessageA(t.check_, BM_SETCHECK, BST_CHECKED, 0); }, 0},
+        {"hot and checked", nullptr, ODS_HOTLIGHT},
+    };
+    skin::ForgetLooks();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.change) step.change(*this);
+        for (int round = 0; round < 2; ++round) {  // kept on the first, reused on the second
+            const auto kept = PaintPush(step.state)->Pixels();
+            const auto keptCheck = checkPaint(step.state);
+            skin::SetLookCacheEnabled(false);
+            const auto fresh = PaintPush(step.state)->Pixels();
+            const auto freshCheck = checkPaint(step.state);
+            skin::SetLookCacheEnabled(true);
+            EXPECT_TRUE(kept == fresh) << "push button, round " << round;
+            EXPECT_TRUE(keptCheck == freshCheck) << "check box, round " << round;
+        }
+    }
+    EXPECT_GE(skin::LookCacheCounts().hits, 2 * static_cast<long>(std::size(steps)))
+        << "every second round reuses both looks";
 }
 
 // Rows of the message table whose effect can be seen on the record or the

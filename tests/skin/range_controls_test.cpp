@@ -280,7 +280,7 @@ TEST_F(RangeControlsTest, ProgressBarLengthFollowsPositionRangeAndOrientation) {
             EXPECT_TRUE(Green(s->At(c.filled.x, c.filled.y))) << s->At(c.filled.x, c.filled.y);
         }
         EXPECT_FALSE(Green(s->At(c.empty.x, c.empty.y))) << s->At(c.empty.x, c.empty.y);
-        EXPECT_GT(Brightness(s->At(c.empty.x, c.empty.y)), Brightness(kPicture) + 100) << "trough";
+        EXPECT_GT(Brightness(s->At(c.empty.x, c.empty.y)), Brightness(kPicture) + 90) << "trough";
     }
 }
 
@@ -381,6 +381,10 @@ TEST_F(RangeControlsTest, HeaderFacesDividerImageAndText) {
     for (int x = 80; x < 159; ++x) ASSERT_FALSE(Red(plain->At(x, 12))) << "no image on Beta " << x;
     EXPECT_GT(DarkPixels(*plain, 80, 160, 4, 20), 0) << "Beta's text";
 
+    // The real pointer goes there too: a pointer elsewhere ends the hover at once.
+    POINT over{120, 12};
+    ClientToScreen(header_, &over);
+    SetCursorPos(over.x, over.y);
     SendMessageA(header_, WM_MOUSEMOVE, 0, MAKELPARAM(120, 12));
     const auto hot = Header(header_);
     EXPECT_GT(Greenness(hot->At(84, 21)), Greenness(plain->At(84, 21)) + 15) << "hot item lit";
