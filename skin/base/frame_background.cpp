@@ -48,6 +48,25 @@ std::vector<std::weak_ptr<const FrameBackground>>& Backgrounds() {
     return backgrounds;
 }
 
+// The full-quality backgrounds made last, held even when no window holds them:
+// a window that is maximised and restored, or a second window opened at the
+// size of the first, finds its background made already. Two, so that the
+// size a window comes back to is still there.
+constexpr std::size_t kRecentKept = 2;
+
+std::vector<std::shared_ptr<const FrameBackground>>& Recent() {
+    static std::vector<std::shared_ptr<const FrameBackground>> recent;
+    return recent;
+}
+
+void NoteRecent(const std::shared_ptr<const FrameBackground>& background) {
+    if (background->quality() != StretchQuality::kFull) return;
+    auto& recent = Recent();
+    std::erase(recent, background);
+    recent.insert(recent.begin(), background);
+    if (recent.size() > kRecentKept) recent.resize(kRecentKept);
+}
+
 // The picture as a DIB of its own, for StretchBlt; made for the first fast
 // stretch of a picture and kept until released.
 struct FastSource {
@@ -242,7 +261,10 @@ std::shared_ptr<const FrameBackground> BackgroundFor(const BackgroundLook& wante
     std::erase_if(held, [](const auto& b) { return b.expired(); });
     for (const auto& h : held)
         if (auto background = h.lock())
-            if (background->Fits(look)) return background;
+            if (background->Fits(look)) {
+                NoteRecent(background);
+                return background;
+            }
 
     const int W = look.width, H = look.height;
     auto background = std::make_shared<FrameBackground>();
@@ -271,6 +293,7 @@ std::shared_ptr<const FrameBackground> BackgroundFor(const BackgroundLook& wante
     look.picture = nullptr;  // held weakly, through picture_
     background->look_ = look;
     held.push_back(background);
+    NoteRecent(background);
     return background;
 }
 
@@ -278,6 +301,10 @@ void ReleaseFastStretchSource() {
     Fast().pixels.reset();
     Fast().picture.reset();
 }
+
+bool FastStretchUnderWay() { return Fast().pixels.dc() != nullptr; }
+
+void ReleaseRecentBackgrounds() { Recent().clear(); }
 
 PaintCounters& Counters() {
     static PaintCounters counters;

@@ -64,6 +64,13 @@ std::shared_ptr<const FrameBackground> BackgroundFor(const BackgroundLook& look)
 // Frees the copy of the picture the fast stretch reads from (made when a live
 // resize starts scaling).
 void ReleaseFastStretchSource();
+// True while a live resize scales the picture the fast way somewhere: the
+// backgrounds of those sizes are passing, and so is what is drawn over them.
+bool FastStretchUnderWay();
+// Lets go of the backgrounds kept for windows that no longer hold them (the
+// last two made at full quality are kept, for a window that comes back to a
+// size it had).
+void ReleaseRecentBackgrounds();
 
 // What the frame painter has done since the process started, for tests that
 // count work: full frame renders, window reshapes and picture layouts.

@@ -55,6 +55,11 @@ LookKey& LookKey::Add(std::string_view text) {
     return Add(h).Add(text.size());
 }
 
+LookKey& LookKey::AddBox(long left, long top, long right, long bottom) {
+    return Add(static_cast<std::uint64_t>(left)).Add(static_cast<std::uint64_t>(top))
+        .Add(static_cast<std::uint64_t>(right)).Add(static_cast<std::uint64_t>(bottom));
+}
+
 std::uint64_t HashPixels(const void* bits, int width, int height, int stride) {
     std::uint64_t h = Mix(0x84222325cbf29ce4ull, (static_cast<std::uint64_t>(width) << 32) |
                                                      static_cast<std::uint32_t>(height));

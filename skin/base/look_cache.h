@@ -18,6 +18,7 @@ class LookKey {
 public:
     LookKey& Add(std::uint64_t value);
     LookKey& Add(std::string_view text);
+    LookKey& AddBox(long left, long top, long right, long bottom);
     std::uint64_t value() const { return hash_; }
 
 private:

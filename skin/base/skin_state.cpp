@@ -16,6 +16,7 @@ void CreateWindowTable() { Table().Clear(); }
 void ReleaseSkinData() {
     Globals& g = State();
     ReleaseFastStretchSource();
+    ReleaseRecentBackgrounds();
     ForgetLooks();
     g.skinImage.clear();
     g.skinImage.shrink_to_fit();

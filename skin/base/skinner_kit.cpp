@@ -8,6 +8,7 @@
 #include "skin/base/gdi_guards.h"
 #include "skin/base/look.h"
 #include "skin/base/background.h"
+#include "skin/base/frame_background.h"
 #include "skin/base/look_cache.h"
 
 namespace skin {
@@ -175,7 +176,10 @@ bool ControlCanvas::Recall(std::uint64_t state) {
     keyed_ = false;
     void* bits = nullptr;
     int stride = 0;
-    if (!LookCacheEnabled() || graphics_ || !Bits(bits, stride)) return false;
+    // Looks over a live resize's passing backgrounds would only push out the
+    // lasting ones.
+    if (!LookCacheEnabled() || FastStretchUnderWay() || graphics_ || !Bits(bits, stride))
+        return false;
     GdiFlush();  // the capture's copy must have landed
     lookKey_ = LookKey().Add(HashPixels(bits, width_, height_, stride)).Add(state).value();
     keyed_ = true;

@@ -6,6 +6,7 @@
 
 #include "skin/controls/control_paint.h"
 #include "skin/base/look.h"
+#include "skin/base/look_cache.h"
 #include "skin/base/skin_state.h"
 #include "skin/base/focus_cues.h"
 #include "skin/base/skinner_kit.h"
@@ -207,19 +208,37 @@ void PaintCombo(HWND combo, bool hovered, std::optional<bool> focused) {
     const RECT box = WindowBox(combo);
     ControlCanvas canvas(combo, box);
     if (!canvas) return;
-    gfx::GfxGraphics& g = canvas.graphics();
-    const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
     const COLORREF accent = State().accentColour;
-    g.Clear(Argb(255, kWhite));
-    CutOutChildren(g, combo);
-    OutlineRect(g, 0, 0, W - 1, H - 1, hovered || isFocused ? Argb(200, accent) : Argb(80, kBlack));
-    if (isFocused) DrawFocusRing(g, 0, 0, W - 1, H - 1);
-    if (HasDropButton(combo)) DrawDropButton(g, W, H, IsDropDownList(combo), hovered, accent);
-    // Only a drop-down list has no edit field of its own to show the text.
-    if (IsDropDownList(combo)) DrawFaceText(g, combo, W, H, ShowsSelectedText(combo, isFocused));
+    const bool listStyle = IsDropDownList(combo), dropButton = HasDropButton(combo);
+    const bool selected = ShowsSelectedText(combo, isFocused);
     // Only child cut-outs hold the key colour; without children a plain copy.
-    canvas.CopyToScreen(Surface::kWindow,
-                        FindWindowExA(combo, nullptr, nullptr, nullptr) != nullptr);
+    const bool withChildren = FindWindowExA(combo, nullptr, nullptr, nullptr) != nullptr;
+    LookKey key;
+    key.Add(hovered).Add(isFocused).Add(accent).Add(listStyle).Add(dropButton).Add(selected);
+    key.Add(static_cast<std::uint64_t>(ComboType(combo)));
+    if (listStyle)
+        key.Add(WindowText(combo)).Add(static_cast<std::uint64_t>(GetIntProp(combo, prop::kTextColour)));
+    RECT self{};
+    GetWindowRect(combo, &self);
+    for (HWND child : ChildrenOfClass(combo, nullptr)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        key.AddBox(r.left - self.left, r.top - self.top, r.right - self.left, r.bottom - self.top);
+    }
+    if (!canvas.Recall(key.value())) {
+        gfx::GfxGraphics& g = canvas.graphics();
+        const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
+        g.Clear(Argb(255, kWhite));
+        CutOutChildren(g, combo);
+        OutlineRect(g, 0, 0, W - 1, H - 1,
+                    hovered || isFocused ? Argb(200, accent) : Argb(80, kBlack));
+        if (isFocused) DrawFocusRing(g, 0, 0, W - 1, H - 1);
+        if (dropButton) DrawDropButton(g, W, H, listStyle, hovered, accent);
+        // Only a drop-down list has no edit field of its own to show the text.
+        if (listStyle) DrawFaceText(g, combo, W, H, selected);
+        canvas.Keep();
+    }
+    canvas.CopyToScreen(Surface::kWindow, withChildren);
 }
 
 }  // namespace skin

@@ -6,6 +6,7 @@
 #include "skin/controls/control_paint.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/base/look.h"
+#include "skin/base/look_cache.h"
 #include "skin/base/skin_state.h"
 #include "skin/base/focus_cues.h"
 #include "skin/base/skinner_kit.h"
@@ -177,6 +178,13 @@ void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> 
     if (HasInnerBorder(edit, box, client)) InflateRect(&client, -1, -1);
     ControlCanvas canvas(edit, box);
     if (!canvas) return;
+    const COLORREF accent = State().accentColour;
+    const LookKey key = LookKey().Add(isHovered).Add(isFocused).Add(accent)
+                            .AddBox(client.left, client.top, client.right, client.bottom);
+    if (canvas.Recall(key.value())) {
+        canvas.CopyToScreen(Surface::kWindow, false, &client);
+        return;
+    }
     gfx::GfxGraphics& g = canvas.graphics();
     const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
     // Only the ring between the window and client edges is drawn.
@@ -184,7 +192,6 @@ void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> 
     g.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top,
                    Gdiplus::CombineModeXor);
     WhiteRing(canvas.dc(), box, client);
-    const COLORREF accent = State().accentColour;
     if (isHovered) {
         OutlineRect(g, 0, 0, W - 1, H - 1, Argb(60, kWhite));
         OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, accent));
@@ -195,6 +202,7 @@ void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> 
         OutlineRect(g, 0, 0, W - 1, H - 1, Argb(80, kBlack));
     }
     g.ResetClip();
+    canvas.Keep();
     canvas.CopyToScreen(Surface::kWindow, false, &client);
 }
 

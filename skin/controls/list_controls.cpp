@@ -7,6 +7,7 @@
 #include "skin/controls/control_paint.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/base/look.h"
+#include "skin/base/look_cache.h"
 #include "skin/base/skin_state.h"
 #include "skin/base/focus_cues.h"
 #include "skin/base/skinner_kit.h"
@@ -166,18 +167,26 @@ void PaintListFrame(HWND control, std::optional<bool> hovered, std::optional<boo
     if (IsClass(control, "ComboLBox") || !HasBorder(control)) return;
     ControlCanvas canvas(control, box);
     if (!canvas) return;
+    const COLORREF accent = State().accentColour;
+    const LookKey key = LookKey().Add(isHovered).Add(isFocused).Add(State().skinnerSwitchB != 0)
+                            .Add(accent)
+                            .AddBox(client.left, client.top, client.right, client.bottom);
+    if (canvas.Recall(key.value())) {
+        canvas.CopyToScreen(Surface::kWindow, false, &client);
+        return;
+    }
     gfx::GfxGraphics& g = canvas.graphics();
     const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
     // The ring white; the client area is left out of the copy below, so it
     // needs no key colour and the copy need not be a keyed one.
     WhiteRing(canvas.dc(), box, client);
-    const COLORREF accent = State().accentColour;
     if (isHovered && State().skinnerSwitchB)
         OutlineRect(g, 1, 1, W - 2, H - 2, Argb(200, accent), 2);
     else if (isHovered || isFocused)
         OutlineRect(g, 0, 0, W - 1, H - 1, Argb(200, accent));
     else
         OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, kBlack));
+    canvas.Keep();
     canvas.CopyToScreen(Surface::kWindow, false, &client);
 }
 

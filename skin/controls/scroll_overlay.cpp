@@ -8,6 +8,7 @@
 #include "skin/controls/control_paint.h"
 #include "skin/base/gdi_guards.h"
 #include "skin/base/look.h"
+#include "skin/base/look_cache.h"
 #include "skin/base/skin_state.h"
 #include "skin/base/skinner_kit.h"
 #include "skin/base/window_table.h"
@@ -311,10 +312,21 @@ void PaintOverlay(HWND control, int part, Bar bar) {
     ControlCanvas canvas(overlay, box);
     if (!canvas) return;
     const COLORREF accent = State().accentColour;
-    if (bar == Bar::kVertical)
-        DrawVertical(canvas.graphics(), b, part, accent);
-    else
-        DrawHorizontal(canvas.graphics(), b, part, accent);
+    const LookKey key = LookKey()
+                            .Add(bar == Bar::kVertical)
+                            .Add(static_cast<std::uint64_t>(thickness))
+                            .Add(static_cast<std::uint64_t>(now.thumbStart))
+                            .Add(static_cast<std::uint64_t>(now.thumbEnd))
+                            .Add(now.disabled)
+                            .Add(static_cast<std::uint64_t>(part))
+                            .Add(accent);
+    if (!canvas.Recall(key.value())) {
+        if (bar == Bar::kVertical)
+            DrawVertical(canvas.graphics(), b, part, accent);
+        else
+            DrawHorizontal(canvas.graphics(), b, part, accent);
+        canvas.Keep();
+    }
     canvas.CopyToScreen(Surface::kClient);
     BarShown shown{true,           now.visible,  now.bar, now.disabled,
                    now.thumbStart, now.thumbEnd, part,    {}};

@@ -11,6 +11,7 @@
 #include "gfx/gfx.h"
 #include "skin/base/gdi_guards.h"
 #include "skin/base/look.h"
+#include "skin/base/look_cache.h"
 #include "skin/base/skin_state.h"
 #include "skin/base/skinner_kit.h"
 #include "skin/base/text_look.h"
@@ -70,6 +71,27 @@ void DrawLabelText(ControlCanvas& canvas, HWND label, LONG style, const RECT& rc
         format |= DT_NOPREFIX;
     }
     DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &box, format);
+}
+
+// A font by what it is, not by its handle (a handle may be reused).
+std::string FontKey(HFONT font) {
+    LOGFONTA lf{};
+    if (!font || !GetObjectA(font, sizeof lf, &lf)) return {};
+    return std::string(reinterpret_cast<const char*>(&lf), sizeof lf);
+}
+
+// Everything besides the background that a text or etched label is drawn from.
+std::uint64_t TextLookState(HWND label, LONG style, ControlCanvas& canvas) {
+    const std::optional<COLORREF> chosen = ProgramTextColour(label, canvas.dc(), true);
+    return LookKey()
+        .Add(TextOf(label))
+        .Add(static_cast<std::uint64_t>(static_cast<DWORD>(style)))
+        .Add(static_cast<std::uint64_t>(static_cast<DWORD>(GetWindowLongA(label, GWL_EXSTYLE))))
+        .Add(FontKey(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0))))
+        .Add(IsWindowEnabled(label) != 0)
+        .Add(KeyboardCuesShown(label))
+        .Add(chosen ? *chosen : 0xFF000000u)
+        .value();
 }
 
 SIZE IconSize(HICON icon) {
@@ -266,6 +288,16 @@ bool PaintStatic(HWND label, HDC target) {
     if (rc.right <= 0 || rc.bottom <= 0) return true;  // nothing to show
     ControlCanvas canvas(label, rc);
     if (!canvas) return false;
+    // Text and etched looks are kept; images are drawn each time, since a
+    // program may change an image's pixels under the same handle.
+    const bool keep = kind == Kind::kText || kind == Kind::kEtchedLine || kind == Kind::kEtchedFrame;
+    if (keep && canvas.Recall(TextLookState(label, style, canvas))) {
+        if (target)
+            canvas.CopyTo(target);
+        else
+            canvas.CopyToScreen(whole ? Surface::kWindow : Surface::kClient);
+        return true;
+    }
     switch (kind) {
         case Kind::kText: DrawLabelText(canvas, label, style, rc); break;
         case Kind::kIcon: DrawIconImage(canvas.dc(), label, style, rc); break;
@@ -275,6 +307,7 @@ bool PaintStatic(HWND label, HDC target) {
         case Kind::kEtchedFrame: DrawEtchedFrame(canvas); break;
         case Kind::kNative: break;
     }
+    if (keep) canvas.Keep();
     if (target)
         canvas.CopyTo(target);
     else
