@@ -2,6 +2,7 @@
 
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <random>
 
 #include "gfx/gfx.h"
@@ -74,9 +75,29 @@ std::vector<std::uint8_t> ComposeFadedImage(const ImageSource& image, std::optio
     return canvas.SaveToBytes(kPngFormat);
 }
 
+namespace {
+
+// The skin is set again exactly as it is (a program that sets it up for each
+// window it opens): the picture decoded and measured the first time stays, so
+// the windows open already keep their pixels and a new one shares them.
+bool SameSkinAgain(const Globals& g, const SkinInitOptions& o, bool accentFromMain) {
+    if (!o.imageFile.empty() || o.imageData.empty() || !g.decodedSkinImage) return false;
+    if (o.imageMode.value_or(4) != g.imageMode || g.imageMode < 2) return false;
+    if (o.mainColour && *o.mainColour != g.mainColour) return false;
+    if (!std::equal(o.imageData.begin(), o.imageData.end(), g.skinImage.begin(), g.skinImage.end()))
+        return false;
+    const COLORREF accent = accentFromMain ? g.mainColour
+                            : o.accentColour ? static_cast<COLORREF>(*o.accentColour)
+                                             : 0xDDCA22;
+    return accent == g.accentColour;
+}
+
+}  // namespace
+
 void InitSkin(const SkinInitOptions& o) {
     Globals& g = State();
     const bool accentFromMain = o.accentColour && *o.accentColour == kAccentFromMain;
+    if (SameSkinAgain(g, o, accentFromMain)) return;
     if (!accentFromMain)
         g.accentColour = o.accentColour ? static_cast<COLORREF>(*o.accentColour) : 0xDDCA22;
     const bool hasImage = !o.imageFile.empty() || !o.imageData.empty();

@@ -4,6 +4,7 @@
 
 #include "gfx/gfx.h"
 #include "resources/embedded.h"
+#include "skin/base/frame_background.h"
 #include "skin/frame/frame_painter.h"
 #include "tests/skin/frame_fixture.h"
 #include "tests/support/win_test.h"
@@ -121,6 +122,34 @@ TEST_F(SkinInit, PictureKeptAsGivenIsDecodedOnceForTheColourAndTheRender) {
         EXPECT_EQ(static_cast<int>(decoded->GetHeight()), 20);
         EXPECT_EQ(skin::State().mainColour & 0xFFFFFF, RGB(0, 0, 255));
     }
+}
+
+// A program that sets the skin up for every window it opens: the same call
+// again keeps the decoded picture and its colours and repaints nothing; a
+// changed accent still repaints.
+TEST_F(SkinInit, TheSameSkinAgainKeepsWhatIsMadeAndRepaintsNothing) {
+    HWND w = MainLikeWindow();
+    const std::vector<std::uint8_t> png = SolidPng(40, 20, RGB(0, 0, 255));
+    skin::SkinInitOptions o;
+    o.imageData = png;
+    o.imageMode = 3;
+    o.accentColour = 0x112233;
+    skin::InitSkin(o);
+    FrameDc(w);
+    const skin::Globals& g = skin::State();
+    const auto decoded = g.decodedSkinImage;
+    const unsigned generation = g.skinImageGeneration;
+    const COLORREF main = g.mainColour;
+    const long renders = skin::Counters().frameRenders;
+    skin::InitSkin(o);
+    EXPECT_EQ(g.decodedSkinImage, decoded);
+    EXPECT_EQ(g.skinImageGeneration, generation);
+    EXPECT_EQ(g.mainColour, main);
+    EXPECT_EQ(skin::Counters().frameRenders, renders) << "nothing changed, nothing repainted";
+    o.accentColour = 0x445566;
+    skin::InitSkin(o);
+    EXPECT_EQ(g.accentColour, 0x445566u);
+    EXPECT_GT(skin::Counters().frameRenders, renders) << "a new accent repaints";
 }
 
 TEST_F(SkinInit, ReinitialisingRepaintsVisibleSkinnedWindows) {
