@@ -15,6 +15,7 @@
 #include "skin/base/shapes.h"
 #include "skin/base/gdi_guards.h"
 #include "skin/base/look.h"
+#include "skin/base/look_cache.h"
 #include "skin/base/skin_state.h"
 #include "skin/base/background.h"
 #include "skin/base/focus_cues.h"
@@ -282,6 +283,40 @@ void DrawTabControl(ControlCanvas& canvas, HWND tab, const GroupBoxRecord& entry
     DrawTabFocus(g, tab, side, selected);
 }
 
+bool IsTabControl(HWND window) { return IsClass(window, WC_TABCONTROLA); }
+
+// Everything besides the background that a container's look is drawn from:
+// its kind and font, its caption or each tab's place and text, the selected
+// tab, the focus and the keyboard cues.
+std::uint64_t ContainerLookState(ControlCanvas& canvas, HWND container,
+                                 const GroupBoxRecord& entry) {
+    LookKey key;
+    key.Add(static_cast<std::uint64_t>(entry.kind)).Add(static_cast<std::uint64_t>(entry.plainFrame));
+    key.Add(entry.fontName).Add(static_cast<std::uint64_t>(entry.fontSize))
+        .Add(static_cast<std::uint64_t>(entry.fontStyle));
+    key.Add(static_cast<std::uint64_t>(static_cast<DWORD>(GetWindowLongA(container, GWL_STYLE))));
+    key.Add(static_cast<std::uint64_t>(HotkeyPrefixFor(container))).Add(State().accentColour);
+    if (entry.kind == 1) {
+        const std::optional<COLORREF> chosen = ProgramTextColour(container, canvas.dc(), true);
+        key.Add(WindowText(container)).Add(chosen ? *chosen : 0xFF000000u);
+    } else if (IsTabControl(container)) {
+        const std::optional<COLORREF> chosen = ProgramTextColour(container, canvas.dc(), false);
+        key.Add(chosen ? *chosen : 0xFF000000u).Add(FocusShown(container));
+        const RECT page = TabPageRect(container);
+        key.AddBox(page.left, page.top, page.right, page.bottom);
+        const int count = static_cast<int>(SendMessageA(container, TCM_GETITEMCOUNT, 0, 0));
+        key.Add(static_cast<std::uint64_t>(count))
+            .Add(static_cast<std::uint64_t>(SendMessageA(container, TCM_GETCURSEL, 0, 0)));
+        for (int i = 0; i < count; ++i) {
+            RECT item{};
+            SendMessageA(container, TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&item));
+            key.AddBox(item.left, item.top, item.right, item.bottom).Add(TabText(container, i));
+        }
+    }
+    return key.value();
+}
+
 void ExcludeChildren(HDC target, HWND container) {
     for (HWND c : ChildrenOfClass(container, nullptr)) {
         if (!IsWindowVisible(c)) continue;
@@ -314,7 +349,6 @@ void ExcludeSiblingsInside(HDC target, HWND container) {
     }
 }
 
-bool IsTabControl(HWND window) { return IsClass(window, WC_TABCONTROLA); }
 
 // ---- The subclass procedure's handlers.
 
@@ -446,14 +480,17 @@ bool RenderContainer(HWND container, HDC target) {
     GetClientRect(container, &rc);
     ControlCanvas canvas(container, rc);
     if (!canvas) return false;
-    if (entry.kind == 1) {
-        DrawGroupBox(canvas, container, entry);
-    } else if (IsTabControl(container)) {
-        DrawTabControl(canvas, container, entry);
-    } else if (entry.plainFrame != 0) {
-        canvas.graphics().SetSmoothingMode(gp::SmoothingModeAntiAlias);
-        DrawDoubleFrame(canvas.graphics(), 0, 0, static_cast<float>(rc.right),
-                        static_cast<float>(rc.bottom), 40, 100);
+    if (!canvas.Recall(ContainerLookState(canvas, container, entry))) {
+        if (entry.kind == 1) {
+            DrawGroupBox(canvas, container, entry);
+        } else if (IsTabControl(container)) {
+            DrawTabControl(canvas, container, entry);
+        } else if (entry.plainFrame != 0) {
+            canvas.graphics().SetSmoothingMode(gp::SmoothingModeAntiAlias);
+            DrawDoubleFrame(canvas.graphics(), 0, 0, static_cast<float>(rc.right),
+                            static_cast<float>(rc.bottom), 40, 100);
+        }
+        canvas.Keep();
     }
     // Children keep their own pixels; they repaint themselves over the new picture.
     if (target) {
