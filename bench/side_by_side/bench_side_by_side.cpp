@@ -236,16 +236,15 @@ double TimeOp(const Side& side, const std::function<void(const Side&)>& op, int 
 // Every descendant but the skin's own scroll-bar overlays, in the order
 // EnumChildWindows gives (the same on both sides, since both galleries are
 // made by the same code).
+BOOL CALLBACK CollectChild(HWND w, LPARAM lp) {
+    if (!skin::GetIntProp(w, skin::prop::kOverlayTarget))
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+    return TRUE;
+}
+
 std::vector<HWND> Descendants(HWND window) {
     std::vector<HWND> all;
-    EnumChildWindows(
-        window,
-        [](HWND w, LPARAM lp) -> BOOL {
-            if (!skin::GetIntProp(w, skin::prop::kOverlayTarget))
-                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&all));
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&all));
     return all;
 }
 

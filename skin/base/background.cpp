@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "gfx/gfx.h"
@@ -16,11 +17,74 @@
 namespace skin {
 namespace {
 
-// The DCs handed out by CaptureBackground and not yet released; each owns its
-// bitmap and puts the DC's own first bitmap back when it goes.
-std::vector<gdi::BitmapDc>& Registry() {
-    static std::vector<gdi::BitmapDc> captures;
+// A capture's DC with its own top-down 32-bit bitmap; the DC's own first
+// bitmap goes back in when it is freed.
+struct Capture {
+    gdi::BitmapDc pixels;
+    void* bits = nullptr;
+    int width = 0, height = 0;
+};
+
+// The captures handed out by CaptureBackground and not yet released.
+std::vector<Capture>& Registry() {
+    static std::vector<Capture> captures;
     return captures;
+}
+
+// Released captures, most recent first, kept for the next paint of the same
+// size: a control repaints at its own size again and again, and making and
+// freeing a DC and a bitmap for each paint was a good part of a small
+// control's repaint.
+constexpr std::size_t kPooledCaptures = 48;
+constexpr std::size_t kPooledBytes = 4u << 20;
+
+std::vector<Capture>& Pool() {
+    static std::vector<Capture> pool;
+    return pool;
+}
+
+// A capture of this size: a pooled one, its DC put back to the defaults and
+// its pixels cleared as a new bitmap's are, else a new one.
+Capture TakeCapture(int width, int height) {
+    auto& pool = Pool();
+    for (auto it = pool.begin(); it != pool.end(); ++it) {
+        if (it->width != width || it->height != height) continue;
+        Capture c = std::move(*it);
+        pool.erase(it);
+        HDC dc = c.pixels.dc();
+        SelectClipRgn(dc, nullptr);
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+        SetWindowOrgEx(dc, 0, 0, nullptr);
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+        SetROP2(dc, R2_COPYPEN);
+        SetStretchBltMode(dc, BLACKONWHITE);
+        SelectObject(dc, GetStockObject(SYSTEM_FONT));
+        SelectObject(dc, GetStockObject(WHITE_BRUSH));
+        SelectObject(dc, GetStockObject(BLACK_PEN));
+        GdiFlush();
+        std::memset(c.bits, 0, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+        return c;
+    }
+    Capture c;
+    c.width = width;
+    c.height = height;
+    if (!c.pixels.Select(gdi::NewArgbDib(width, height, &c.bits)) || !c.bits) return {};
+    return c;
+}
+
+void PoolCapture(Capture c) {
+    auto& pool = Pool();
+    pool.insert(pool.begin(), std::move(c));
+    std::size_t bytes = 0, kept = 0;
+    for (const Capture& p : pool) {
+        bytes += static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height) * 4;
+        if (kept >= kPooledCaptures || bytes > kPooledBytes) break;
+        ++kept;
+    }
+    pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(kept), pool.end());
 }
 
 // The tint a recorded group box or tab control lays over what is behind it.
@@ -184,23 +248,31 @@ bool DrawBehind(HWND control, HDC dc, const RECT& rect, Target target) {
 }  // namespace
 
 HDC CaptureBackground(HWND control, const RECT& rect) {
-    gdi::BitmapDc capture;
-    if (!capture.Select(gdi::NewArgbDib(rect.right - rect.left, rect.bottom - rect.top)))
+    const int width = std::max<int>(rect.right - rect.left, 1);
+    const int height = std::max<int>(rect.bottom - rect.top, 1);
+    Capture capture = TakeCapture(width, height);
+    if (!capture.pixels.dc()) return nullptr;
+    if (!DrawBehind(control, capture.pixels.dc(), rect, Target::kCapture)) {
+        PoolCapture(std::move(capture));
         return nullptr;
-    if (!DrawBehind(control, capture.dc(), rect, Target::kCapture)) return nullptr;
+    }
     Registry().push_back(std::move(capture));
-    return Registry().back().dc();
+    return Registry().back().pixels.dc();
 }
 
 int ReleaseBackground(HDC dc) {
     if (!dc) return 0;
     auto& captures = Registry();
     auto it = std::find_if(captures.begin(), captures.end(),
-                           [dc](const gdi::BitmapDc& c) { return c.dc() == dc; });
+                           [dc](const Capture& c) { return c.pixels.dc() == dc; });
     if (it == captures.end()) return 0;
+    Capture released = std::move(*it);
     captures.erase(it);
+    PoolCapture(std::move(released));
     return 1;
 }
+
+void ReleasePooledCaptures() { Pool().clear(); }
 
 void PaintBackground(HWND control, HDC dc, const RECT& rect) {
     DrawBehind(control, dc, rect, Target::kCallerDc);

@@ -11,8 +11,11 @@ namespace skin {
 // behind the control; 0 when the control has no skinned ancestor. Release it with
 // ReleaseBackground.
 HDC CaptureBackground(HWND control, const RECT& rect);
-// 1 when dc came from CaptureBackground and is now freed; 0 otherwise (also for 0).
+// 1 when dc came from CaptureBackground and is now released; 0 otherwise (also
+// for 0). A released capture is kept for a later capture of the same size.
 int ReleaseBackground(HDC dc);
+// Frees the released captures kept for reuse.
+void ReleasePooledCaptures();
 // The same picture drawn at (0, 0) into a DC the caller owns; nothing without a
 // skinned ancestor.
 void PaintBackground(HWND control, HDC dc, const RECT& rect);

@@ -1,5 +1,6 @@
 #include "skin/base/skin_state.h"
 
+#include "skin/base/background.h"
 #include "skin/base/frame_background.h"
 #include "skin/base/look_cache.h"
 #include "skin/base/window_table.h"
@@ -18,6 +19,7 @@ void ReleaseSkinData() {
     ReleaseFastStretchSource();
     ReleaseRecentBackgrounds();
     ForgetLooks();
+    ReleasePooledCaptures();
     g.skinImage.clear();
     g.skinImage.shrink_to_fit();
     // Decoded images must not outlive GDI+: drop ours only while it still runs.

@@ -69,6 +69,32 @@ TEST_F(BackgroundTest, CaptureHoldsTheFramePictureAtTheControlsPlace) {
     }
 }
 
+// A released capture is reused for the next one of its size: whatever the
+// last painter left in it (pixels, a clip, an origin, a font) is gone.
+TEST_F(BackgroundTest, AReusedCaptureStartsFromThePictureAndADefaultDc) {
+    HDC frame = skin::Table().At(skin::FindWindowIndex(window_))->frame.dc();
+    const RECT rect = ClientOf(push_);
+    ASSERT_EQ(rect.right, ClientOf(push2_).right);  // the same size: the second reuses the first
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        HDC used = skin::CaptureBackground(push_, rect);
+        ASSERT_NE(used, nullptr);
+        FillRect(used, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        IntersectClipRect(used, 0, 0, 2, 2);
+        SetViewportOrgEx(used, 7, 5, nullptr);
+        SetBkMode(used, TRANSPARENT);
+        EXPECT_EQ(skin::ReleaseBackground(used), 1);
+        HDC again = skin::CaptureBackground(push2_, rect);
+        ASSERT_NE(again, nullptr);
+        ExpectFramePixels(again, frame, FrameOrigin(push2_, window_), rect, "reused");
+        POINT origin{};
+        GetViewportOrgEx(again, &origin);
+        EXPECT_EQ(origin.x, 0);
+        EXPECT_EQ(GetBkMode(again), OPAQUE);
+        EXPECT_EQ(skin::ReleaseBackground(again), 1);
+    }
+}
+
 TEST_F(BackgroundTest, ReleaseFreesOnlyCapturesAndOnlyOnce) {
     HDC capture = skin::CaptureBackground(push_, ClientOf(push_));
     ASSERT_NE(capture, nullptr);
