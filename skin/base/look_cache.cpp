@@ -60,6 +60,10 @@ LookKey& LookKey::AddBox(long left, long top, long right, long bottom) {
         .Add(static_cast<std::uint64_t>(right)).Add(static_cast<std::uint64_t>(bottom));
 }
 
+LookKey& LookKey::Add(std::optional<std::uint32_t> colour) {
+    return Add(colour ? static_cast<std::uint64_t>(*colour) : ~std::uint64_t{0});
+}
+
 std::uint64_t HashPixels(const void* bits, int width, int height, int stride) {
     std::uint64_t h = Mix(0x84222325cbf29ce4ull, (static_cast<std::uint64_t>(width) << 32) |
                                                      static_cast<std::uint32_t>(height));

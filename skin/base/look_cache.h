@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace skin {
@@ -19,6 +20,8 @@ public:
     LookKey& Add(std::uint64_t value);
     LookKey& Add(std::string_view text);
     LookKey& AddBox(long left, long top, long right, long bottom);
+    // A colour the program may have chosen; none is a value of its own.
+    LookKey& Add(std::optional<std::uint32_t> colour);
     std::uint64_t value() const { return hash_; }
 
 private:

@@ -49,8 +49,11 @@ COLORREF ReadableOn(COLORREF background) {
 }
 
 COLORREF TextColourOver(HWND control, ControlCanvas& canvas, const RECT& area, bool askParent) {
-    if (const auto chosen = ProgramTextColour(control, canvas.dc(), askParent)) return *chosen;
-    return ReadableOn(canvas.MeanColour(area));
+    return TextColourOver(ProgramTextColour(control, canvas.dc(), askParent), canvas, area);
+}
+
+COLORREF TextColourOver(std::optional<COLORREF> chosen, ControlCanvas& canvas, const RECT& area) {
+    return chosen ? *chosen : ReadableOn(canvas.MeanColour(area));
 }
 
 COLORREF Dimmed(COLORREF text, COLORREF background) {

@@ -22,6 +22,8 @@ std::optional<COLORREF> ProgramTextColour(HWND control, HDC dc, bool askParent);
 COLORREF ReadableOn(COLORREF background);
 // The program's colour, or one readable on the canvas's mean colour in area.
 COLORREF TextColourOver(HWND control, ControlCanvas& canvas, const RECT& area, bool askParent);
+// The same, with the program's choice already asked for (ProgramTextColour).
+COLORREF TextColourOver(std::optional<COLORREF> chosen, ControlCanvas& canvas, const RECT& area);
 // The disabled look of a text colour: halfway to the background.
 COLORREF Dimmed(COLORREF text, COLORREF background);
 

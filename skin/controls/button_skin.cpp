@@ -298,26 +298,23 @@ void PaintSmallButton(HWND window, UINT itemState, MarkPainter drawMark, float t
     const std::optional<COLORREF> chosen = ProgramTextColour(window, canvas.dc(), true);
     const bool focusShown = FocusShown(window);
     LookKey key = LookState(window, itemState, drawMark == DrawRadioMark ? kRadioButton : kCheckBox);
-    key.Add(s.checked).Add(focusShown).Add(chosen ? *chosen : 0xFF000000u);
-    if (canvas.Recall(key.value())) {
-        canvas.CopyToScreen(Surface::kClient);
-        return;
+    if (!canvas.Recall(key.Add(s.checked).Add(focusShown).Add(chosen).value())) {
+        gfx::GfxGraphics& g = canvas.graphics();
+        if (Has(itemState, ODS_DISABLED))
+            DrawDisabledFace(g, s.box);
+        else
+            drawMark(g, s, itemState);
+        // The text lies on the picture beside the mark: its colour is chosen there.
+        const RECT textArea{rect.left + static_cast<LONG>(textOffset), rect.top, rect.right,
+                            rect.bottom};
+        if (const ButtonRecord* record = RecordOf(window))
+            DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
+                      gp::StringAlignmentNear, gp::UnitPixel,
+                      TextColourOver(chosen, canvas, textArea));
+        // A focused check box or radio button wears the focus ring around itself.
+        if (focusShown) DrawFocusRing(g, s.box.x, s.box.y, s.box.w - 1, s.box.h - 1, kCorner);
+        canvas.Keep();
     }
-    gfx::GfxGraphics& g = canvas.graphics();
-    if (Has(itemState, ODS_DISABLED))
-        DrawDisabledFace(g, s.box);
-    else
-        drawMark(g, s, itemState);
-    // The text lies on the picture beside the mark: its colour is chosen there.
-    const RECT textArea{rect.left + static_cast<LONG>(textOffset), rect.top, rect.right,
-                        rect.bottom};
-    if (const ButtonRecord* record = RecordOf(window))
-        DrawLabel(g, window, *record, {s.box.x + textOffset, 2, s.box.w, s.box.h},
-                  gp::StringAlignmentNear, gp::UnitPixel,
-                  TextColourOver(window, canvas, textArea, true));
-    // A focused check box or radio button wears the focus ring around itself.
-    if (focusShown) DrawFocusRing(g, s.box.x, s.box.y, s.box.w - 1, s.box.h - 1, kCorner);
-    canvas.Keep();
     canvas.CopyToScreen(Surface::kClient);
 }
 

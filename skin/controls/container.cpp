@@ -298,10 +298,10 @@ std::uint64_t ContainerLookState(ControlCanvas& canvas, HWND container,
     key.Add(static_cast<std::uint64_t>(HotkeyPrefixFor(container))).Add(State().accentColour);
     if (entry.kind == 1) {
         const std::optional<COLORREF> chosen = ProgramTextColour(container, canvas.dc(), true);
-        key.Add(WindowText(container)).Add(chosen ? *chosen : 0xFF000000u);
+        key.Add(WindowText(container)).Add(chosen);
     } else if (IsTabControl(container)) {
         const std::optional<COLORREF> chosen = ProgramTextColour(container, canvas.dc(), false);
-        key.Add(chosen ? *chosen : 0xFF000000u).Add(FocusShown(container));
+        key.Add(chosen).Add(FocusShown(container));
         const RECT page = TabPageRect(container);
         key.AddBox(page.left, page.top, page.right, page.bottom);
         const int count = static_cast<int>(SendMessageA(container, TCM_GETITEMCOUNT, 0, 0));

@@ -181,28 +181,26 @@ void PaintEditFrame(HWND edit, std::optional<bool> focused, std::optional<bool> 
     const COLORREF accent = State().accentColour;
     const LookKey key = LookKey().Add(isHovered).Add(isFocused).Add(accent)
                             .AddBox(client.left, client.top, client.right, client.bottom);
-    if (canvas.Recall(key.value())) {
-        canvas.CopyToScreen(Surface::kWindow, false, &client);
-        return;
+    if (!canvas.Recall(key.value())) {
+        gfx::GfxGraphics& g = canvas.graphics();
+        const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
+        // Only the ring between the window and client edges is drawn.
+        g.SetClipRectI(0, 0, box.right, box.bottom);
+        g.SetClipRectI(client.left, client.top, client.right - client.left,
+                       client.bottom - client.top, Gdiplus::CombineModeXor);
+        WhiteRing(canvas.dc(), box, client);
+        if (isHovered) {
+            OutlineRect(g, 0, 0, W - 1, H - 1, Argb(60, kWhite));
+            OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, accent));
+            OutlineRect(g, 1, 1, W - 3, H - 3, Argb(180, accent));
+        } else if (isFocused) {
+            OutlineRect(g, 0, 0, W - 1, H - 1, Argb(180, accent));
+        } else {
+            OutlineRect(g, 0, 0, W - 1, H - 1, Argb(80, kBlack));
+        }
+        g.ResetClip();
+        canvas.Keep();
     }
-    gfx::GfxGraphics& g = canvas.graphics();
-    const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
-    // Only the ring between the window and client edges is drawn.
-    g.SetClipRectI(0, 0, box.right, box.bottom);
-    g.SetClipRectI(client.left, client.top, client.right - client.left, client.bottom - client.top,
-                   Gdiplus::CombineModeXor);
-    WhiteRing(canvas.dc(), box, client);
-    if (isHovered) {
-        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(60, kWhite));
-        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, accent));
-        OutlineRect(g, 1, 1, W - 3, H - 3, Argb(180, accent));
-    } else if (isFocused) {
-        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(180, accent));
-    } else {
-        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(80, kBlack));
-    }
-    g.ResetClip();
-    canvas.Keep();
     canvas.CopyToScreen(Surface::kWindow, false, &client);
 }
 

@@ -171,22 +171,20 @@ void PaintListFrame(HWND control, std::optional<bool> hovered, std::optional<boo
     const LookKey key = LookKey().Add(isHovered).Add(isFocused).Add(State().skinnerSwitchB != 0)
                             .Add(accent)
                             .AddBox(client.left, client.top, client.right, client.bottom);
-    if (canvas.Recall(key.value())) {
-        canvas.CopyToScreen(Surface::kWindow, false, &client);
-        return;
+    if (!canvas.Recall(key.value())) {
+        gfx::GfxGraphics& g = canvas.graphics();
+        const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
+        // The ring white; the client area is left out of the copy below, so it
+        // needs no key colour and the copy need not be a keyed one.
+        WhiteRing(canvas.dc(), box, client);
+        if (isHovered && State().skinnerSwitchB)
+            OutlineRect(g, 1, 1, W - 2, H - 2, Argb(200, accent), 2);
+        else if (isHovered || isFocused)
+            OutlineRect(g, 0, 0, W - 1, H - 1, Argb(200, accent));
+        else
+            OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, kBlack));
+        canvas.Keep();
     }
-    gfx::GfxGraphics& g = canvas.graphics();
-    const float W = static_cast<float>(box.right), H = static_cast<float>(box.bottom);
-    // The ring white; the client area is left out of the copy below, so it
-    // needs no key colour and the copy need not be a keyed one.
-    WhiteRing(canvas.dc(), box, client);
-    if (isHovered && State().skinnerSwitchB)
-        OutlineRect(g, 1, 1, W - 2, H - 2, Argb(200, accent), 2);
-    else if (isHovered || isFocused)
-        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(200, accent));
-    else
-        OutlineRect(g, 0, 0, W - 1, H - 1, Argb(90, kBlack));
-    canvas.Keep();
     canvas.CopyToScreen(Surface::kWindow, false, &client);
 }
 

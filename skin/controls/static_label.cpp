@@ -53,11 +53,12 @@ std::string TextOf(HWND label) {
     return text;
 }
 
-void DrawLabelText(ControlCanvas& canvas, HWND label, LONG style, const RECT& rc) {
+void DrawLabelText(ControlCanvas& canvas, HWND label, LONG style, const RECT& rc,
+                   std::optional<COLORREF> chosen) {
     const std::string text = TextOf(label);
     if (text.empty()) return;
     HDC dc = canvas.dc();
-    COLORREF colour = TextColourOver(label, canvas, rc, true);
+    COLORREF colour = TextColourOver(chosen, canvas, rc);
     if (!IsWindowEnabled(label)) colour = Dimmed(colour, canvas.MeanColour(rc));
     auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
     gdi::SelectGuard select(dc, font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
@@ -81,8 +82,7 @@ std::string FontKey(HFONT font) {
 }
 
 // Everything besides the background that a text or etched label is drawn from.
-std::uint64_t TextLookState(HWND label, LONG style, ControlCanvas& canvas) {
-    const std::optional<COLORREF> chosen = ProgramTextColour(label, canvas.dc(), true);
+std::uint64_t TextLookState(HWND label, LONG style, std::optional<COLORREF> chosen) {
     return LookKey()
         .Add(TextOf(label))
         .Add(static_cast<std::uint64_t>(static_cast<DWORD>(style)))
@@ -90,7 +90,7 @@ std::uint64_t TextLookState(HWND label, LONG style, ControlCanvas& canvas) {
         .Add(FontKey(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0))))
         .Add(IsWindowEnabled(label) != 0)
         .Add(KeyboardCuesShown(label))
-        .Add(chosen ? *chosen : 0xFF000000u)
+        .Add(chosen)
         .value();
 }
 
@@ -291,23 +291,20 @@ bool PaintStatic(HWND label, HDC target) {
     // Text and etched looks are kept; images are drawn each time, since a
     // program may change an image's pixels under the same handle.
     const bool keep = kind == Kind::kText || kind == Kind::kEtchedLine || kind == Kind::kEtchedFrame;
-    if (keep && canvas.Recall(TextLookState(label, style, canvas))) {
-        if (target)
-            canvas.CopyTo(target);
-        else
-            canvas.CopyToScreen(whole ? Surface::kWindow : Surface::kClient);
-        return true;
+    const std::optional<COLORREF> chosen =
+        kind == Kind::kText ? ProgramTextColour(label, canvas.dc(), true) : std::nullopt;
+    if (!keep || !canvas.Recall(TextLookState(label, style, chosen))) {
+        switch (kind) {
+            case Kind::kText: DrawLabelText(canvas, label, style, rc, chosen); break;
+            case Kind::kIcon: DrawIconImage(canvas.dc(), label, style, rc); break;
+            case Kind::kBitmap: DrawBitmapImage(canvas.dc(), label, style, rc); break;
+            case Kind::kMetafile: DrawMetafile(canvas.dc(), label, rc); break;
+            case Kind::kEtchedLine: DrawEtchedLine(canvas, style); break;
+            case Kind::kEtchedFrame: DrawEtchedFrame(canvas); break;
+            case Kind::kNative: break;
+        }
+        if (keep) canvas.Keep();
     }
-    switch (kind) {
-        case Kind::kText: DrawLabelText(canvas, label, style, rc); break;
-        case Kind::kIcon: DrawIconImage(canvas.dc(), label, style, rc); break;
-        case Kind::kBitmap: DrawBitmapImage(canvas.dc(), label, style, rc); break;
-        case Kind::kMetafile: DrawMetafile(canvas.dc(), label, rc); break;
-        case Kind::kEtchedLine: DrawEtchedLine(canvas, style); break;
-        case Kind::kEtchedFrame: DrawEtchedFrame(canvas); break;
-        case Kind::kNative: break;
-    }
-    if (keep) canvas.Keep();
     if (target)
         canvas.CopyTo(target);
     else

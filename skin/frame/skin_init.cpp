@@ -77,6 +77,11 @@ std::vector<std::uint8_t> ComposeFadedImage(const ImageSource& image, std::optio
 
 namespace {
 
+// The accent an initialisation asks for, unless it asks for the main colour.
+COLORREF AccentAsked(const SkinInitOptions& o) {
+    return o.accentColour ? static_cast<COLORREF>(*o.accentColour) : 0xDDCA22;
+}
+
 // The skin is set again exactly as it is (a program that sets it up for each
 // window it opens): the picture decoded and measured the first time stays, so
 // the windows open already keep their pixels and a new one shares them.
@@ -86,10 +91,7 @@ bool SameSkinAgain(const Globals& g, const SkinInitOptions& o, bool accentFromMa
     if (o.mainColour && *o.mainColour != g.mainColour) return false;
     if (!std::equal(o.imageData.begin(), o.imageData.end(), g.skinImage.begin(), g.skinImage.end()))
         return false;
-    const COLORREF accent = accentFromMain ? g.mainColour
-                            : o.accentColour ? static_cast<COLORREF>(*o.accentColour)
-                                             : 0xDDCA22;
-    return accent == g.accentColour;
+    return (accentFromMain ? g.mainColour : AccentAsked(o)) == g.accentColour;
 }
 
 }  // namespace
@@ -99,7 +101,7 @@ void InitSkin(const SkinInitOptions& o) {
     const bool accentFromMain = o.accentColour && *o.accentColour == kAccentFromMain;
     if (SameSkinAgain(g, o, accentFromMain)) return;
     if (!accentFromMain)
-        g.accentColour = o.accentColour ? static_cast<COLORREF>(*o.accentColour) : 0xDDCA22;
+        g.accentColour = AccentAsked(o);
     const bool hasImage = !o.imageFile.empty() || !o.imageData.empty();
 
     if (hasImage) {
